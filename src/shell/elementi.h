@@ -1,0 +1,50 @@
+// Presentation model: the state of one window element that the rules read or write.
+// Geometry is in twips (1/1440 inch, 15 per logical pixel) and may be fractional;
+// views round only when they hand a value to a widget.
+#pragma once
+
+#include <QString>
+
+namespace lex {
+
+struct Colore {
+    int r = 0, g = 0, b = 0;
+    friend bool operator==(const Colore&, const Colore&) = default;
+};
+
+namespace colori {
+inline constexpr Colore arancio{255, 128, 0};
+inline constexpr Colore giallo{255, 255, 0};
+inline constexpr Colore rossoScuro{64, 0, 0};
+inline constexpr Colore rosso{255, 0, 0};
+inline constexpr Colore rossoChiaro{255, 128, 128};
+inline constexpr Colore blu{0, 0, 255};
+inline constexpr Colore bianco{255, 255, 255};
+inline constexpr Colore nero{0, 0, 0};
+inline constexpr Colore grigio{128, 128, 128};
+inline constexpr Colore gialloChiaro{255, 255, 192};
+// The platform's button face; the views use the style's own, the rules only need a value to compare.
+inline constexpr Colore buttonFace{240, 240, 240};
+} // namespace colori
+
+struct Elemento {
+    double left = 0, top = 0, width = 0, height = 0;
+    bool visible = true;
+    QString text;          // caption
+    double fontSize = 0;   // points; 0 leaves the view's designed size
+    Colore fore = colori::nero;
+    Colore back = colori::buttonFace;
+    QString picture;       // id of a shared picture ("Imr6", "foto3", ...); empty shows none
+    QString tag;
+    QString tooltip;
+
+    double right() const { return left + width; }
+    double bottom() const { return top + height; }
+};
+
+struct Timer {
+    int interval = 1000; // ms
+    bool enabled = false;
+};
+
+} // namespace lex

@@ -1,0 +1,30 @@
+// Showing the other windows modally, and everything the rules receive from the platform.
+#pragma once
+
+#include "shell/porte.h"
+
+namespace lex {
+
+class Impostazioni;
+
+class Finestre {
+public:
+    virtual ~Finestre() = default;
+    // Show the settings window modally; returns once its rules have hidden it (O.K. or Uscita).
+    virtual void mostraImpostazioni(Impostazioni& imp) = 0;
+    // Show the About box centred and modal; returns when it is closed.
+    virtual void mostraInfo() = 0;
+};
+
+struct Porte {
+    Orologio& orologio;
+    Casuale& casuale;
+    MessaggiBox& box;
+    Eventi& eventi;
+    Uscita& uscita;
+    Misure& misure;
+    File& file;
+    Finestre& finestre;
+};
+
+} // namespace lex

@@ -1,0 +1,74 @@
+// The main window's rules: start-up, the menus, the timer tick, the keys and clicks,
+// and every procedure of a game. Owns the game state, the vocabulary, the model of
+// the window and the four media channels; the view mirrors the model after each event.
+#pragma once
+
+#include "shell/finestre.h"
+#include "shell/modello.h"
+#include "shell/statogioco.h"
+#include "sound/canali.h"
+#include "vocab/vocabolario.h"
+
+#include <memory>
+
+namespace lex {
+
+class Impostazioni;
+
+class Lexorio {
+public:
+    Lexorio(Porte porte, Canali canali);
+    ~Lexorio();
+
+    LexorioModel m;
+    StatoGioco s;
+    Vocabolario vocabolario;
+    ListeParole liste;
+    Canali canali;
+    Porte porte;
+
+    // Events, one at a time from the window's event loop.
+    void avvio();                       // start-up, once
+    void Timer1_Timer();                // a tick of Timer1
+    void tasto(int codice);             // a key press, by character code
+    void clickParola();
+    void clickArapacis() { tasto(13); }
+    void clickFumetto() { tasto(13); }
+    void clickLabel1() { tasto(27); }
+    void menuImposta() { impostapartita(); }
+    void menuEsci() { esci(); }
+    void menuInfo();
+    void chiusura();                    // the window's own close control
+    void fineVittoria(int esito);       // end-of-play report of the victory channel
+
+    // Procedures
+    void esci();                        // quit confirmation
+    void aprivocaboli(const QString& fv);
+    void impostapartita();
+    void componiistruzioni();
+    void preparatabellone();
+    void selezionaparole();
+    void preparaparola();
+    void prossimaparola();
+    void rispostaesatta(int p);
+    void mostrapunti();
+    void finepartita();
+    void animazionefinale();
+    void suona(const QString& nome);
+    void aggiornamusica();
+
+    // The settings window: created hidden whenever referred to while it does not exist.
+    Impostazioni& impostazioni();
+    bool impostazioniEsiste() const { return imp_ != nullptr; }
+    void distruggiImpostazioni();
+
+private:
+    void tickIdle();
+    void tickGioco();
+    void giudica(int p);
+    bool inTick_ = false;               // a tick never runs inside a tick
+    bool inImpostapartita_ = false;     // never a second settings window
+    std::unique_ptr<Impostazioni> imp_;
+};
+
+} // namespace lex

@@ -1,0 +1,66 @@
+// What the rules need from the platform, as small interfaces. The game wires Qt
+// implementations (src/*/ui); the tests wire the fakes of tests/core/fakes.h.
+#pragma once
+
+#include <QString>
+
+namespace lex {
+
+// Time of day as a single-precision fraction of a day (0.5 is noon).
+class Orologio {
+public:
+    virtual ~Orologio() = default;
+    virtual float adesso() = 0;
+    // Block for about ms milliseconds without handling any window event and without busy-waiting.
+    virtual void pausa(int ms) = 0;
+};
+
+// Uniform numbers in [0, 1).
+class Casuale {
+public:
+    virtual ~Casuale() = default;
+    virtual void semina() = 0; // seed from the clock
+    virtual double r() = 0;
+};
+
+enum class Icona { Nessuna, Domanda, Avviso, Errore };
+enum class Pulsanti { Ok, OkAnnulla };
+enum class Risposta { Ok, Annulla };
+
+class MessaggiBox {
+public:
+    virtual ~MessaggiBox() = default;
+    virtual Risposta mostra(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti) = 0;
+};
+
+// The window's event loop, seen from inside a handler.
+class Eventi {
+public:
+    virtual ~Eventi() = default;
+    virtual void eseguiPendenti() = 0; // let the events queued so far run, then return
+    virtual void ridisegna() = 0;      // draw the model's current state now (before a blocking pause)
+};
+
+// Ending the process on the spot: no dialog, no saving, no close handlers.
+class Uscita {
+public:
+    virtual ~Uscita() = default;
+    [[noreturn]] virtual void terminaSubito(int codice) = 0;
+};
+
+// Width of a text in the word label's font at a size in points, in twips.
+class Misure {
+public:
+    virtual ~Misure() = default;
+    virtual double larghezzaParola(const QString& testo, double punti) = 0;
+};
+
+// The files of the current working directory, opened by bare name.
+class File {
+public:
+    virtual ~File() = default;
+    virtual bool esiste(const QString& nome) = 0;
+    virtual QString cartellaCorrente() = 0; // native separators, no trailing separator
+};
+
+} // namespace lex

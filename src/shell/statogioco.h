@@ -1,0 +1,47 @@
+// The game variables of the main window: the one record that outlives a single event.
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace lex {
+
+struct StatoGioco {
+    // Board and current word
+    int numcaselle = 0;
+    int evidenziata = 0;
+    int casellaesatta = 0;
+    int turnoaperto = 0;
+    int finita = 0;          // flag: true written as -1
+    int fotogramma = 0;
+
+    // Players (index 0 unused)
+    int numgiocatori = 0;
+    std::array<QString, 3> nome;
+    std::array<double, 3> punteggio{};
+    std::array<int, 3> bloccato{};
+    int penalita = 0;        // whole run, never reset by a new game
+
+    // Progress and clock
+    double totalevocaboli = 0;
+    int vocabolifatti = 0;
+    float orainizio = 0;     // fraction of a day
+    float tempoescluso = 0;  // fraction of a day
+    int altezzabarra = 0;    // twips
+    double passo = 0;        // twips
+
+    // Options and vocabulary
+    int conmusica = 0;
+    int consuoni = 0;
+    int escludisimili = 0;
+    QString classiscelte;
+    QString frequenzescelte;
+    int velocitascelta = 0;
+    QString filevoc;
+    QString filecaricato;
+
+    // Texts (index 0 unused)
+    std::array<QString, 5> istruzioni;
+};
+
+} // namespace lex

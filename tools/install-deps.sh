@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package that building, playing and testing Lexorio needs.
+# Idempotent: packages already present are left alone; apt is only asked when something is missing.
+set -euo pipefail
+
+PKGS=(
+  # build
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-svg-dev libgl-dev
+  libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev
+  googletest libgtest-dev
+  # run
+  timgm6mb-soundfont fonts-liberation2 fonts-comic-neue
+  # headless runs and tests
+  xvfb xauth
+)
+
+missing=()
+for p in "${PKGS[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
