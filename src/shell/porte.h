@@ -53,6 +53,9 @@ class Misure {
 public:
     virtual ~Misure() = default;
     virtual double larghezzaParola(const QString& testo, double punti) = 0;
+    // The screen's size in twips, for centring windows.
+    virtual double larghezzaSchermo() = 0;
+    virtual double altezzaSchermo() = 0;
 };
 
 // The files of the current working directory, opened by bare name.

@@ -1,0 +1,69 @@
+// The ports on Qt: the real clock, random numbers, message boxes, the event loop,
+// ending the process, text measurement and the working directory.
+#pragma once
+
+#include "shell/finestre.h"
+
+#include <QFont>
+#include <QWidget>
+#include <random>
+
+namespace lex::ui {
+
+class OrologioQt : public Orologio {
+public:
+    float adesso() override;
+    void pausa(int ms) override;
+};
+
+class CasualeQt : public Casuale {
+public:
+    CasualeQt();
+    void semina() override;
+    double r() override;
+
+private:
+    std::mt19937_64 gen_;
+};
+
+class MessaggiBoxQt : public MessaggiBox {
+public:
+    // Boxes are modal to whichever window is active, or to this one.
+    void setGenitore(QWidget* w) { genitore_ = w; }
+    Risposta mostra(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti) override;
+
+private:
+    QWidget* genitore_ = nullptr;
+};
+
+class EventiQt : public Eventi {
+public:
+    std::function<void()> ridisegnaTutto; // set by the main view
+    void eseguiPendenti() override;
+    void ridisegna() override;
+};
+
+class UscitaQt : public Uscita {
+public:
+    [[noreturn]] void terminaSubito(int codice) override;
+};
+
+class MisureQt : public Misure {
+public:
+    double larghezzaParola(const QString& testo, double punti) override;
+    double larghezzaSchermo() override;
+    double altezzaSchermo() override;
+};
+
+class FileQt : public File {
+public:
+    bool esiste(const QString& nome) override;
+    QString cartellaCorrente() override;
+};
+
+// The fonts of the design, pinned to metric-compatible Debian fonts so text measures the same everywhere.
+void fissaCaratteri();
+QFont carattere(const QString& famiglia, double punti, bool grassetto = false);
+inline QFont arial(double punti, bool grassetto = false) { return carattere(QStringLiteral("Arial"), punti, grassetto); }
+
+} // namespace lex::ui

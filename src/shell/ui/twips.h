@@ -1,0 +1,23 @@
+// Designed positions are in twips; Qt's logical pixels are 1/96 inch, so 15 twips each.
+// Rounding happens only here, when a value is handed to a widget.
+#pragma once
+
+#include "shell/elementi.h"
+
+#include <QColor>
+#include <QRect>
+#include <cmath>
+
+namespace lex::ui {
+
+inline int px(double twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+inline QRect rettangolo(const Elemento& e)
+{
+    const int l = px(e.left), t = px(e.top);
+    return QRect(l, t, px(e.left + e.width) - l, px(e.top + e.height) - t);
+}
+
+inline QColor colore(Colore c) { return QColor(c.r, c.g, c.b); }
+
+} // namespace lex::ui

@@ -1,0 +1,37 @@
+#include "shell/fatale.h"
+#include "shell/lexorio.h"
+#include "vocab/caricamento.h"
+
+#include <QFile>
+
+namespace lex {
+
+void Lexorio::aprivocaboli(const QString& fv)
+{
+    QFile file(fv);
+    if (!file.open(QIODevice::ReadOnly))
+        terminaConMessaggio(porte, QStringLiteral("File ") + fv + QStringLiteral(" assente o difettoso"), Icona::Errore);
+    const QByteArray dati = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        terminaConMessaggio(porte, QStringLiteral("File ") + fv + QStringLiteral(" assente o difettoso"), Icona::Errore);
+    file.close();
+
+    const EsitoCaricamento e = caricaVocaboli(dati, vocabolario);
+    if (e.troppiDifettosi)
+        terminaConMessaggio(porte, rapportoVisibile(e.rapporto), Icona::Errore,
+                            QStringLiteral("Troppi record difettosi nel file ") + fv);
+    if (!e.rapporto.isEmpty())
+        porte.box.mostra(rapportoVisibile(e.rapporto), QStringLiteral("Record difettosi nel file  ") + fv,
+                         Icona::Avviso, Pulsanti::Ok);
+    if (e.caricati < 100)
+        porte.box.mostra(QStringLiteral("Solo ") + QString::number(e.caricati) + QStringLiteral(" vocaboli nel file  ") + fv,
+                         QString::fromLatin1(kTitolo), Icona::Avviso, Pulsanti::Ok);
+    if (e.oltreLimite > 0)
+        porte.box.mostra(QStringLiteral("Il file %1 contiene %2 vocaboli: ne sono stati caricati solo i primi %3.")
+                             .arg(fv)
+                             .arg(e.caricati + e.oltreLimite)
+                             .arg(kRigheVocabolario),
+                         QString::fromLatin1(kTitolo), Icona::Avviso, Pulsanti::Ok);
+}
+
+} // namespace lex

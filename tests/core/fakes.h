@@ -1,0 +1,227 @@
+// Fakes of the ports: a clock that only moves when told (or when paused on), scripted random
+// numbers, recording message boxes and channels. No test ever waits in real time.
+#pragma once
+
+#include "shell/finestre.h"
+#include "shell/lexorio.h"
+#include "sound/canali.h"
+
+#include <QDir>
+#include <QFile>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <set>
+#include <vector>
+
+namespace lex::test {
+
+struct ProcessoTerminato {
+    int codice;
+};
+
+class FakeOrologio : public Orologio {
+public:
+    double giorno = 0.5; // noon; kept in double so long games do not drift
+    int pause = 0;
+    float adesso() override { return static_cast<float>(giorno); }
+    void pausa(int ms) override
+    {
+        ++pause;
+        avanza(ms);
+    }
+    void avanza(double ms) { giorno += ms / 86400000.0; }
+};
+
+class FakeCasuale : public Casuale {
+public:
+    std::deque<double> valori; // served first, in order
+    double poi = 0.0;          // then this value forever
+    int semine = 0;
+    void semina() override { ++semine; }
+    double r() override
+    {
+        if (valori.empty())
+            return poi;
+        const double v = valori.front();
+        valori.pop_front();
+        return v;
+    }
+};
+
+struct BoxMostrato {
+    QString testo, titolo;
+    Icona icona;
+    Pulsanti pulsanti;
+};
+
+class FakeBox : public MessaggiBox {
+public:
+    std::vector<BoxMostrato> mostrati;
+    std::deque<Risposta> risposte; // default Ok
+    std::function<void(const BoxMostrato&)> quandoMostrato;
+    Risposta mostra(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti) override
+    {
+        mostrati.push_back({testo, titolo, icona, pulsanti});
+        if (quandoMostrato)
+            quandoMostrato(mostrati.back());
+        if (risposte.empty())
+            return Risposta::Ok;
+        const Risposta r = risposte.front();
+        risposte.pop_front();
+        return r;
+    }
+};
+
+// Events "queued" by a test run when the rules let pending events run.
+class FakeEventi : public Eventi {
+public:
+    std::deque<std::function<void()>> coda;
+    int ridisegni = 0;
+    int esecuzioni = 0;
+    void eseguiPendenti() override
+    {
+        ++esecuzioni;
+        auto daEseguire = std::move(coda);
+        coda.clear();
+        for (auto& f : daEseguire)
+            f();
+    }
+    void ridisegna() override { ++ridisegni; }
+};
+
+class FakeUscita : public Uscita {
+public:
+    [[noreturn]] void terminaSubito(int codice) override { throw ProcessoTerminato{codice}; }
+};
+
+// Every character is 8 twips wide per point of font size; the screen is 1280 x 1024 pixels.
+class FakeMisure : public Misure {
+public:
+    double larghezzaParola(const QString& testo, double punti) override { return static_cast<double>(testo.size()) * 8.0 * punti; }
+    double larghezzaSchermo() override { return 1280 * 15; }
+    double altezzaSchermo() override { return 1024 * 15; }
+};
+
+class FakeFile : public File {
+public:
+    bool esiste(const QString& nome) override { return QFile::exists(nome); }
+    QString cartellaCorrente() override { return QDir::toNativeSeparators(QDir::currentPath()); }
+};
+
+class FakeFinestre : public Finestre {
+public:
+    // What the player does in the settings window; by default nothing is pressed.
+    std::function<void(Impostazioni&)> impostazioni;
+    int impostazioniMostrate = 0;
+    int infoMostrate = 0;
+    void mostraImpostazioni(Impostazioni& imp) override
+    {
+        ++impostazioniMostrate;
+        if (impostazioni)
+            impostazioni(imp);
+    }
+    void mostraInfo() override { ++infoMostrate; }
+};
+
+// A channel that writes each command to a shared log ("Right.wav Play") and ends plays on request.
+class CanaleRegistrato : public Canale {
+public:
+    CanaleRegistrato(QString f, std::shared_ptr<QStringList> log) : file_(std::move(f)), log_(std::move(log)) {}
+    bool apribile = true;
+    bool aperto = false;
+    bool notifica = false;
+    int modo_ = 0;
+    std::function<void(int)> fine;
+
+    QString file() const override { return file_; }
+    bool apri() override
+    {
+        scrivi(QStringLiteral("Open"));
+        aperto = apribile;
+        return aperto;
+    }
+    void chiudi() override
+    {
+        scrivi(QStringLiteral("Close"));
+        aperto = false;
+        modo_ = 0;
+    }
+    bool indietro() override
+    {
+        scrivi(QStringLiteral("Prev"));
+        return aperto;
+    }
+    bool suona() override
+    {
+        scrivi(QStringLiteral("Play"));
+        if (aperto)
+            modo_ = kModoInRiproduzione;
+        return aperto;
+    }
+    int modo() const override { return modo_; }
+    void setNotifica(bool attiva) override { notifica = attiva; }
+    void setFinePlay(std::function<void(int)> f) override { fine = std::move(f); }
+    // The play ended by itself.
+    void termina(int esito = kEsitoCompletato)
+    {
+        modo_ = 0;
+        if (notifica && fine)
+            fine(esito);
+    }
+
+private:
+    void scrivi(const QString& comando) { log_->append(file_ + QLatin1Char(' ') + comando); }
+    QString file_;
+    std::shared_ptr<QStringList> log_;
+};
+
+struct CanaliRegistrati {
+    std::shared_ptr<QStringList> log = std::make_shared<QStringList>();
+    CanaleRegistrato *musica, *right, *wrong, *vittoria;
+    Canali crea()
+    {
+        Canali c;
+        auto nuovo = [&](const char* f, CanaleRegistrato*& p) {
+            auto u = std::make_unique<CanaleRegistrato>(QString::fromLatin1(f), log);
+            p = u.get();
+            return u;
+        };
+        c.musica = nuovo("musica.mid", musica);
+        c.right = nuovo("Right.wav", right);
+        c.wrong = nuovo("Wrong.wav", wrong);
+        c.vittoria = nuovo("Vittoria.wav", vittoria);
+        return c;
+    }
+};
+
+// Everything a Lexorio needs, faked.
+struct Banco {
+    FakeOrologio orologio;
+    FakeCasuale casuale;
+    FakeBox box;
+    FakeEventi eventi;
+    FakeUscita uscita;
+    FakeMisure misure;
+    FakeFile file;
+    FakeFinestre finestre;
+    CanaliRegistrati canali;
+    Porte porte{orologio, casuale, box, eventi, uscita, misure, file, finestre};
+
+    std::unique_ptr<Lexorio> lexorio() { return std::make_unique<Lexorio>(porte, canali.crea()); }
+};
+
+// Runs the test body in a fresh temporary working directory holding the given files.
+class CartellaTemporanea {
+public:
+    CartellaTemporanea();
+    ~CartellaTemporanea();
+    void scrivi(const QString& nome, const QByteArray& contenuto);
+    QString percorso() const { return percorso_; }
+
+private:
+    QString percorso_;
+    QString precedente_;
+};
+
+} // namespace lex::test
