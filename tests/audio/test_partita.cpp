@@ -3,7 +3,11 @@
 
 #include "core/fakes.h"
 #include "sound/sdl/audio.h"
+#include "sound/sdl/canalisdl.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 using namespace lex;
@@ -52,4 +56,42 @@ TEST(SuoniInPartita, LaVittoriaFinitaAvviaLaMusicaCheNonRiparteESiSpegne)
     const Estensione e = udibile(reg.campioni());
     EXPECT_GT(e.durata(), 0.2);
     EXPECT_LT(e.durata(), 0.4);
+}
+
+// The game's own sound files, as committed: they open, have their intended lengths,
+// and the music makes sound with the soundfont we ship with.
+TEST(SuoniInPartita, IFileDelGiocoSuonano)
+{
+    QString sorgente = qEnvironmentVariable("LEXORIO_SOURCE_DIR");
+    if (sorgente.isEmpty())
+        sorgente = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../..");
+    const QString assets = QDir(sorgente).filePath(QStringLiteral("assets"));
+    ASSERT_TRUE(QFileInfo::exists(assets + QStringLiteral("/musica.mid"))) << assets.toStdString();
+
+    Registrazione reg;
+    {
+        auto sistema = SistemaAudio::apri();
+        ASSERT_TRUE(sistema);
+        const struct {
+            const char* nome;
+            double minimo, massimo;
+        } effetti[] = {{"Right.wav", 0.2, 0.6}, {"Wrong.wav", 0.2, 0.6}, {"Vittoria.wav", 2.0, 3.0}};
+        for (const auto& e : effetti) {
+            const QByteArray p = QFile::encodeName(assets + QLatin1Char('/') + QLatin1String(e.nome));
+            Mix_Chunk* chunk = Mix_LoadWAV(p.constData());
+            ASSERT_TRUE(chunk) << e.nome;
+            const double secondi = double(chunk->alen) / (4.0 * sistema->frequenza()); // stereo 16-bit
+            EXPECT_GE(secondi, e.minimo) << e.nome;
+            EXPECT_LE(secondi, e.massimo) << e.nome;
+            Mix_FreeChunk(chunk);
+        }
+        CartellaAudio dir;
+        QFile::copy(assets + QStringLiteral("/musica.mid"), QStringLiteral("musica.mid"));
+        CanaleMidi musica(sistema, QStringLiteral("musica.mid"), QString::fromLatin1(kSoundfont));
+        ASSERT_TRUE(musica.apri());
+        ASSERT_TRUE(musica.suona());
+        lascia(400);
+        EXPECT_EQ(musica.modo(), kModoInRiproduzione);
+    }
+    EXPECT_GT(picco(reg.campioni()), 300);
 }
