@@ -2,6 +2,7 @@
 // message), the channels are opened and closed in their fixed orders, and leaving through
 // the quit question runs nothing else.
 #include "fakes.h"
+#include "shell/fatale.h"
 
 #include <gtest/gtest.h>
 
@@ -151,4 +152,20 @@ TEST_F(Avvio, ChiusuraEInfo)
     EXPECT_EQ(*banco.canali.log, (QStringList{"musica.mid Close", "Vittoria.wav Close", "Right.wav Close", "Wrong.wav Close"}));
     lex->menuInfo();
     EXPECT_EQ(banco.finestre.infoMostrate, 1);
+}
+
+TEST(ErroreFatale, TestoTitoloEFine)
+{
+    Banco banco;
+    try {
+        erroreFatale(banco.porte, 75);
+        FAIL();
+    } catch (const ProcessoTerminato&) {
+    }
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("errore  75")); // "errore " and the number's blank
+    EXPECT_EQ(banco.box.mostrati[0].titolo, QStringLiteral("lexorio"));
+    EXPECT_EQ(banco.box.mostrati[0].icona, Icona::Nessuna);
+    EXPECT_EQ(conSpazio(-3), QStringLiteral("-3"));
+    EXPECT_EQ(conSpazio(0), QStringLiteral(" 0"));
 }
