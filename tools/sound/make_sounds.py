@@ -238,7 +238,8 @@ MEL_CODA = [
     'C5:2 F5:2 A5:2 G5:1 F5:1', 'G5:4 B4:4', 'C5:2 E5:2 D5:2 C5:2', 'D5:8',
 ]
 
-HARP, FLUTE, PANFLUTE, STRINGS, RECORDER, DRUM = 0, 1, 2, 3, 4, 9
+HARP, FLUTE, PANFLUTE, STRINGS, DRUM = 0, 1, 2, 3, 9
+HOLD = BAR + BAR // 4  # the final chord
 
 
 def make_music():
@@ -272,7 +273,7 @@ def make_music():
         # Harp: rolling eighths over root, fifth, tenth; the final bar is one spread chord.
         if last:
             for k, n in enumerate((lo, mid, lo + 12, hi, mid + 12, lo + 24)):
-                harp.note(HARP, start + k * 40, n, 3 * BAR // 2 - k * 40, 70 - 3 * k)
+                harp.note(HARP, start + k * 40, n, HOLD - k * 40, 70 - 3 * k)
         else:
             pattern = (lo, mid, lo + 12, hi, lo + 12, mid, hi, mid + 12)
             for k, n in enumerate(pattern):
@@ -282,7 +283,7 @@ def make_music():
         # Strings: a soft pad on root and fifth, the third added after the intro.
         pad = [lo - 12 if lo >= key('D3') else lo, mid] + ([hi - 12] if section != 'intro' else [])
         for n in pad:
-            strings.note(STRINGS, start, n, 2 * BAR if last else BAR - 10, 44 if section != 'B' else 52)
+            strings.note(STRINGS, start, n, HOLD if last else BAR - 10, 44 if section != 'B' else 52)
 
         if section in melodies:
             voice, ch = (pan, PANFLUTE) if section == 'B' else (flute, FLUTE)
@@ -291,7 +292,7 @@ def make_music():
                 if n is not None:
                     length = eighths * EIGHTH - 30
                     if last:
-                        length = 3 * BAR // 2
+                        length = HOLD
                     voice.note(ch, t, n, length, 84 + rng.randint(-6, 6))
                 t += eighths * EIGHTH
         if section == 'A2':
@@ -306,8 +307,8 @@ def make_music():
             for beat, vel in ((0, 58), (3 * EIGHTH, 38), (2 * PPQ, 46)):
                 drum.note(DRUM, start + beat, 64, 120, vel + rng.randint(-4, 4))
 
-    # A bar of ring-out after the last chord, so the end of play lands after the tails.
-    end = len(form) * BAR + BAR // 2
+    # Half a bar of ring-out after the last chord lets the tails die before the end of play.
+    end = len(form) * BAR + HOLD - BAR + BAR // 2
     tracks = [conductor, harp, flute, pan, strings, drum]
     header = b'MThd' + struct.pack('>IHHH', 6, 1, len(tracks), PPQ)
     return header + b''.join(t.encode(end) for t in tracks)
