@@ -122,14 +122,6 @@ TEST(CanaleWav, FileMancanteOIlleggibileRestaMuto)
     EXPECT_EQ(picco(pcm), 0);
 }
 
-TEST(CanaleWav, SenzaDispositivoTuttoMuto)
-{
-    CartellaAudio dir;
-    dir.scrivi(QStringLiteral("a.wav"), wavTono(50));
-    SenzaDispositivo nessuno;
-    EXPECT_FALSE(SistemaAudio::apri());
-}
-
 // From the call to the first mixed buffer carrying the sound: what a player hears
 // after the key, less the device's own buffer of 512 frames (11.6 ms).
 TEST(CanaleWav, LatenzaDaReazione)
