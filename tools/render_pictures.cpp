@@ -1,4 +1,5 @@
-// Renders every picture to PNG at 1x/2x/4x and builds a contact sheet, to look at the artwork.
+// Renders every picture to PNG at 1x/2x/4x and builds a contact sheet, to look at the artwork; checks that
+// every file parses, that the column pieces meet and that grounds and surrounds are what the board expects.
 // Build: g++ -std=c++20 -fPIC tools/render_pictures.cpp -o /tmp/render_pictures $(pkg-config --cflags --libs Qt6Gui Qt6Svg)
 // Run:   QT_QPA_PLATFORM=offscreen /tmp/render_pictures assets/pictures /tmp/pictures
 #include <QDir>
@@ -10,6 +11,8 @@
 #include <QXmlStreamReader>
 #include <QFile>
 #include <cstdio>
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 
 namespace {
@@ -42,6 +45,56 @@ bool sizesAgree(const QString& path, QSize& declared)
     return false;
 }
 
+int maxDiff(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b)),
+                     std::abs(qAlpha(a) - qAlpha(b))});
+}
+
+// What the board relies on when it puts the pieces side by side; returns the number of failures.
+int checkJoins(const std::map<QString, QImage>& img4)
+{
+    int bad = 0;
+    auto fail = [&](const QString& what) {
+        std::printf("FAIL %s\n", qPrintable(what));
+        ++bad;
+    };
+    auto row = [&](const QString& n, int y, const QString& m, int ym, int width) {
+        const QImage& a = img4.at(n);
+        const QImage& b = img4.at(m);
+        for (int x = 0; x < width; ++x)
+            if (maxDiff(a.pixel(x, y), b.pixel(x, ym)) > 8)
+                return fail(QString("%1 row %2 does not meet %3 row %4 at x %5").arg(n).arg(y).arg(m).arg(ym).arg(x));
+    };
+    for (const char* side : {"imr", "iml"}) {
+        const QString col = side == QString("imr") ? "colonna1" : "colonna2";
+        const QString base = side == QString("imr") ? "base1" : "base2";
+        if (!img4.count(col) || !img4.count(base)) continue;
+        for (int i = 0; i <= 6; ++i) {
+            const QString n = side + QString::number(i);
+            if (img4.count(n)) row(n, img4.at(n).height() - 1, col, 0, img4.at(n).width());
+        }
+        // The shaft is cut at both ends the same way, so any number of pieces tile, and it enters the base.
+        row(col, img4.at(col).height() - 1, col, 0, img4.at(col).width());
+        row(col, img4.at(col).height() - 1, base, 0, img4.at(col).width());
+    }
+    const QRgb blue = qRgb(0, 0, 255), red = qRgb(255, 0, 0);
+    for (const auto& [n, im] : img4) {
+        const QList<QPoint> corners{{0, 0}, {im.width() - 1, 0}, {0, im.height() - 1}, {im.width() - 1, im.height() - 1}};
+        const bool left = n.startsWith("iml") || n == "colonna2" || n == "base2" || n.startsWith("nuvola");
+        const bool right = n.startsWith("imr") || n == "colonna1" || n == "base1";
+        const bool clear = n.startsWith("fumetto") || n.endsWith('7') || n == "bottone" || n == "lexorio";
+        for (const QPoint& c : corners) {
+            const QRgb px = im.pixel(c);
+            if (clear && qAlpha(px) != 0) fail(n + ": the surround must be transparent");
+            else if (!clear && (left || right) && px != (left ? red : blue)) fail(n + ": the ground colour is off");
+            if (clear || (left || right)) continue;
+            if (qAlpha(px) != 255) fail(n + ": must be opaque");
+        }
+    }
+    return bad;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -55,7 +108,7 @@ int main(int argc, char** argv)
     QDir out(QString::fromLocal8Bit(argv[2]));
     out.mkpath(".");
 
-    std::map<QString, QImage> at2;
+    std::map<QString, QImage> at2, at4;
     std::map<QString, QSize> sizes;
     int bad = 0;
     for (const QFileInfo& fi : in.entryInfoList({"*.svg"}, QDir::Files, QDir::Name)) {
@@ -71,6 +124,7 @@ int main(int argc, char** argv)
         for (int s : {1, 2, 4})
             draw(r, declared, s).save(out.filePath(fi.baseName() + QString("@%1x.png").arg(s)));
         at2[fi.baseName()] = draw(r, declared, 2);
+        at4[fi.baseName()] = draw(r, declared, 4).convertToFormat(QImage::Format_ARGB32);
         sizes[fi.baseName()] = declared;
     }
 
@@ -138,6 +192,7 @@ int main(int argc, char** argv)
     }
     q.end();
     strip.save(out.filePath("frames.png"));
+    bad += checkJoins(at4);
     std::printf("%d bad\n", bad);
     return bad ? 1 : 0;
 }
