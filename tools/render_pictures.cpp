@@ -155,7 +155,7 @@ int main(int argc, char** argv)
     put("arapacis", 130, 10);
     put("lexorio", 330, 10);
     put("bottone", 410, 10);
-    put("autore", 460, 10);
+    put("autore", 620, 90);
     double x = 130;
     for (int i = 1; i <= 6; ++i, x += 76) put(QString("foto%1").arg(i), x, 90);
     put("nuvola1", 130, 170);

@@ -58,6 +58,8 @@ def ground(w, h, colour):
 def head(svg, cx, cy, yaw=0.0, pitch=0.0, eyes="open"):
     """A marble head, centre (cx, cy), about 11 x 13. yaw -1 looks to the picture's left, +1 to its right;
     pitch -1 nods down, +1 looks up."""
+    if abs(yaw) >= 0.5:
+        return turned_head(svg, cx, cy, 1 if yaw > 0 else -1, eyes)
     rx, ry = 5.4, 6.6
     fx = cx + 3.2 * yaw                 # the middle of the face moves round the skull as the head turns
     fy = cy + 0.6 - 1.7 * pitch
@@ -131,6 +133,52 @@ def head(svg, cx, cy, yaw=0.0, pitch=0.0, eyes="open"):
     if abs(yaw) >= 0.5:
         # The far ear shows on the side the head turns away from.
         out.append(ear(cx - 3.7 * yaw, ear_y))
+    return out
+
+
+def turned_head(svg, cx, cy, side, eyes="open"):
+    """The head turned almost into profile, nose to the picture's left (side -1) or right (+1)."""
+    rx, ry = 5.4, 6.6
+    ey = cy + 0.4
+    skin = svg.linear([(0, MARBLE_HI), (0.55, MARBLE), (1, MARBLE_SH)], 0, 0, 1, 0.4)
+    hair_fill = svg.linear([(0, MARBLE), (1, MARBLE_SH)], 0, 0, 1, 1)
+    # Drawn looking left; mirrored for the right.
+    out = [ellipse(cx, cy, rx, ry, fill=skin, stroke=INK, stroke_width=0.7)]
+    # Brow, nose and chin stand out of the outline on the side the face looks to.
+    front = cx - rx
+    out.append(path(f"M{f(front + 1.4)},{f(ey - 2.6)} L{f(front - 0.5)},{f(ey - 1.2)} L{f(front - 1.6)},{f(ey + 2.4)} "
+                    f"L{f(front + 0.3)},{f(ey + 2.9)} L{f(front + 1.6)},{f(ey + 3.0)} Z", fill=MARBLE_HI, stroke="none"))
+    out.append(path(f"M{f(front + 0.1)},{f(ey - 2.2)} L{f(front - 0.5)},{f(ey - 1.2)} L{f(front - 1.6)},{f(ey + 2.4)} "
+                    f"L{f(front + 0.3)},{f(ey + 2.9)}", fill="none", stroke=INK, stroke_width=0.55, stroke_linejoin="round"))
+    # Hair over the crown and the back of the head, down to the nape.
+    a0, a1 = 214, 384
+    pts = []
+    n = 20
+    for i in range(n + 1):
+        a = math.radians(a0 + (a1 - a0) * i / n)
+        r = 1.07 if i % 2 else 1.0
+        pts.append((cx + rx * r * math.cos(a), cy + ry * r * math.sin(a) - 0.2))
+    d = f"M{f(pts[0][0])},{f(pts[0][1])} " + " ".join(f"L{f(x)},{f(y)}" for x, y in pts[1:])
+    d += (f" Q{f(cx + 2.4)},{f(ey + 2.6)} {f(cx + 1.2)},{f(ey + 1.8)} L{f(cx + 0.4)},{f(ey - 1)}"
+          f" Q{f(cx - 1.2)},{f(ey - 2.2)} {f(cx - 2.2)},{f(ey - 2.9)} Q{f(cx - 3.2)},{f(ey - 4.2)} {f(cx - 4.1)},{f(ey - 3.3)}"
+          f" Q{f(cx - 4.3)},{f(ey - 4.6)} {f(pts[0][0])},{f(pts[0][1])} Z")
+    out.append(path(d, fill=hair_fill, stroke=INK, stroke_width=0.55, stroke_linejoin="round"))
+    for x, y in ((cx - 1, cy - 4.2), (cx + 2.2, cy - 3), (cx + 3.2, cy + 0.4)):
+        out.append(path(f"M{f(x - 0.9)},{f(y + 0.3)} q0.9,-1.2 1.8,0", fill="none", stroke=MARBLE_DK, stroke_width=0.4))
+    # Ear in the middle of the side of the head.
+    out.append(ellipse(cx + 0.9, ey + 0.6, 1.2, 1.9, fill=MARBLE_MID, stroke=INK, stroke_width=0.5))
+    out.append(path(f"M{f(cx + 1.3)},{f(ey - 0.4)} Q{f(cx + 0.4)},{f(ey + 0.6)} {f(cx + 1.2)},{f(ey + 1.6)}",
+                    fill="none", stroke=MARBLE_DK, stroke_width=0.4))
+    # The near eye under its brow, the mouth towards the front.
+    ex = front + 2.4
+    out.append(line(ex - 1.3, ey - 1.5, ex + 0.9, ey - 1.2, stroke=MARBLE_DK, stroke_width=0.6, stroke_linecap="round"))
+    if eyes == "open":
+        out.append(path(f"M{f(ex - 0.9)},{f(ey)} L{f(ex + 0.6)},{f(ey - 0.55)} L{f(ex + 0.6)},{f(ey + 0.55)} Z", fill="#3a3129"))
+    else:
+        out.append(line(ex - 0.9, ey + 0.1, ex + 0.7, ey + 0.1, stroke="#3a3129", stroke_width=0.5))
+    out.append(line(cx - 3.7, ey + 4.0, cx - 2.1, ey + 3.9, stroke="#5e5447", stroke_width=0.6, stroke_linecap="round"))
+    if side > 0:
+        out = [group(out, transform=f"translate({f(2 * cx)},0) scale(-1,1)")]
     return out
 
 
