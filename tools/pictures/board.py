@@ -383,6 +383,13 @@ def barrone(svg):
                 lf = lambda fill, stroke, x=x, y=y, ang=ang, size=size: leaf(x, y, ang + 180, size, size * 0.32, fill, stroke, 0.4,
                                                                           vein=MARBLE_SH if stroke else None)
                 out += relief(svg, [(lf, leaf_fill)])
+            # An inner layer of shorter leaves, pointing down the rope, thickens the bundle.
+            if j % 2 == 0:
+                for sgn in (-1, 1):
+                    ang = 90 + sgn * (30 + rng.uniform(-6, 6))
+                    size = 6.4 + rng.uniform(-0.6, 0.8)
+                    lf = lambda fill, stroke, x=x, y=y + 2.1, ang=ang, size=size: leaf(x, y, ang + 180, size, size * 0.34, fill, stroke, 0.4)
+                    out += relief(svg, [(lf, leaf_fill)])
             y += 4.2
             j += 1
         # Fruit over the rope.

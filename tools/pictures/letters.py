@@ -64,6 +64,18 @@ GLYPHS = {
 }
 
 
+def _band(x1, y1, x2, y2, w):
+    """A straight stroke of width w as a parallelogram whose ends are cut level (steep strokes) or
+    plumb (flat ones), the way a chisel ends a stroke on the cap and base lines."""
+    dx, dy = x2 - x1, y2 - y1
+    length = math.hypot(dx, dy)
+    if abs(dy) >= abs(dx):
+        h = w / 2 * length / abs(dy)
+        return [(x1 - h, y1), (x1 + h, y1), (x2 + h, y2), (x2 - h, y2)]
+    h = w / 2 * length / abs(dx)
+    return [(x1, y1 - h), (x1, y1 + h), (x2, y2 + h), (x2, y2 - h)]
+
+
 def _weight(style, cls):
     st = STYLES[style]
     if cls == "thick-s":
@@ -76,25 +88,32 @@ def _glyph_parts(ch, style, colour, extra):
     st = STYLES[style]
     width, strokes = GLYPHS[ch]
     out = []
-    stroke = lambda d, w: path(d, fill="none", stroke=colour, stroke_width=w + 2 * extra,
-                               stroke_linecap="square" if extra else "butt", stroke_linejoin="round")
+    stroke = lambda d, w: path(d, fill="none", stroke=colour, stroke_width=w + 2 * extra, stroke_linecap="butt",
+                               stroke_linejoin="round")
+
+    def band(x1, y1, x2, y2, w):
+        pts = " ".join(f"{f(x)},{f(y)}" for x, y in _band(x1, y1, x2, y2, w))
+        if extra:
+            return f'<polygon points="{pts}" fill="{colour}" stroke="{colour}" stroke-width="{f(2 * extra)}"/>'
+        return f'<polygon points="{pts}" fill="{colour}"/>'
+
     thin = st["thin"]
     for s in strokes:
         kind = s[0]
         if kind == "l":
             _, x1, y1, x2, y2, cls = s
-            out.append(stroke(f"M{f(x1)},{f(y1)} L{f(x2)},{f(y2)}", _weight(style, cls)))
+            out.append(band(x1, y1, x2, y2, _weight(style, cls)))
         elif kind == "bar":
             _, x1, x2, pos, cls = s
             w = _weight(style, cls)
             y = w / 2 if pos == "top" else 100 - w / 2 if pos == "bot" else pos
-            out.append(stroke(f"M{f(x1)},{f(y)} L{f(x2)},{f(y)}", w))
+            out.append(band(x1, y, x2, y, w))
         elif kind == "serif":
             if not st["serif"]:
                 continue
             _, x1, x2, pos = s
             y = thin / 2 if pos == "top" else 100 - thin / 2
-            out.append(stroke(f"M{f(x1)},{f(y)} L{f(x2)},{f(y)}", thin))
+            out.append(band(x1, y, x2, y, thin))
         elif kind == "p":
             _, d, cls = s
             w = _weight(style, "mid" if cls == "mid" else cls)
