@@ -428,6 +428,12 @@ def icon(svg):
            circle(32, 32, 27.5, fill="none", stroke=GOLD, stroke_width=1.2)]
     out += laurel_branch(svg, 32, 32, 23, 98, 255, 8, 8.5, 1, sw=0.5, berries=True)
     out += laurel_branch(svg, 32, 32, 23, 82, -75, 8, 8.5, -1, sw=0.5, berries=True)
+    # The twigs tied with a red ribbon at the foot.
+    out.append(path("M32,54 C28,51 24,51 24.5,54.5 C25,57.5 29,56.5 32,54 Z M32,54 C36,51 40,51 39.5,54.5 "
+                    "C39,57.5 35,56.5 32,54 Z", fill=LETTER_RED, stroke=INK, stroke_width=0.6))
+    out.append(path("M31,54.5 L27.5,61 L29.8,60.2 L30.6,62.4 L32.6,55 Z M33,54.5 L36.5,61 L34.2,60.2 L33.4,62.4 L31.4,55 Z",
+                    fill="#a01014", stroke=INK, stroke_width=0.5, stroke_linejoin="round"))
+    out.append(circle(32, 54.2, 1.6, fill=LETTER_RED, stroke=INK, stroke_width=0.6))
     out.append(letters.text("L", 32, 18.5, 27, LETTER_RED, style="roman", anchor="middle", outline=INK, outline_w=0.9,
                             shadow=MARBLE_DK, shadow_dx=1.4, shadow_dy=1.6, shadow_w=0.9))
     return out
