@@ -58,6 +58,7 @@ class Svg:
         self.defs = []
         self.body = []
         self._ids = 0
+        self._paints = {}
 
     def uid(self, stem):
         self._ids += 1
@@ -68,20 +69,24 @@ class Svg:
         return self
 
     # Paint servers and clips ------------------------------------------------
+    def _paint(self, kind, geometry, stops):
+        """One definition per distinct gradient, however often a drawing asks for it."""
+        body = geometry + ">" + "".join(self._stop(o, c) for o, c in stops)
+        key = (kind, body)
+        if key not in self._paints:
+            gid = self.uid("g")
+            self.defs.append(f'<{kind} id="{gid}"{body}</{kind}>')
+            self._paints[key] = f"url(#{gid})"
+        return self._paints[key]
+
     def linear(self, stops, x1=0, y1=0, x2=1, y2=0, user=False):
-        gid = self.uid("g")
         units = ' gradientUnits="userSpaceOnUse"' if user else ""
-        s = "".join(self._stop(o, c) for o, c in stops)
-        self.defs.append(f'<linearGradient id="{gid}" x1="{f(x1)}" y1="{f(y1)}" x2="{f(x2)}" y2="{f(y2)}"{units}>{s}</linearGradient>')
-        return f"url(#{gid})"
+        return self._paint("linearGradient", f' x1="{f(x1)}" y1="{f(y1)}" x2="{f(x2)}" y2="{f(y2)}"{units}', stops)
 
     def radial(self, stops, cx=0.5, cy=0.5, r=0.5, fx=None, fy=None, user=False):
-        gid = self.uid("g")
         units = ' gradientUnits="userSpaceOnUse"' if user else ""
         foc = f' fx="{f(fx)}" fy="{f(fy)}"' if fx is not None else ""
-        s = "".join(self._stop(o, c) for o, c in stops)
-        self.defs.append(f'<radialGradient id="{gid}" cx="{f(cx)}" cy="{f(cy)}" r="{f(r)}"{foc}{units}>{s}</radialGradient>')
-        return f"url(#{gid})"
+        return self._paint("radialGradient", f' cx="{f(cx)}" cy="{f(cy)}" r="{f(r)}"{foc}{units}', stops)
 
     @staticmethod
     def _stop(o, c):
