@@ -267,7 +267,7 @@ def base_piece(svg, colour):
     out.append(rect(4.6, 3.6, 24.8, 4.6, rx=2.3, fill=m, stroke=INK, stroke_width=0.6))          # upper torus
     out.append(path("M6.6,8.2 L27.4,8.2 Q25.6,9.9 27.4,11.6 L6.6,11.6 Q8.4,9.9 6.6,8.2 Z",
                     fill=MARBLE_SH, stroke=INK, stroke_width=0.5))                                # scotia
-    out.append(rect(5.8, 9.6, 22.4, 0.6, fill=MARBLE_DK, fill_opacity=0.6))
+    out.append(rect(8.4, 9.6, 17.2, 0.6, fill=MARBLE_DK, fill_opacity=0.6))
     out.append(rect(2.8, 11.6, 28.4, 5.8, rx=2.9, fill=m, stroke=INK, stroke_width=0.6))         # lower torus
     out.append(rect(6, 12.6, 20, 1, rx=0.5, fill=MARBLE_HI, fill_opacity=0.8))
     plinth = svg.linear([(0, MARBLE_HI), (0.4, MARBLE), (1, MARBLE_SH)], 0, 0, 0, 1)
