@@ -221,7 +221,7 @@ def bust_frame(svg, frame, w, colour):
 def slumped(svg, colour, mirror):
     """The error pose: the bust has slid sideways on its pedestal, head hanging on the shoulder, eyes shut."""
     body = bust_body(svg)
-    hd = group(head(svg, 17, 11.2, 0, -1, eyes="shut"), transform="rotate(-46 17 17.5)")
+    hd = group(head(svg, 17, 11.6, 0, -0.4, eyes="shut"), transform="rotate(-52 17 18)")
     figure = group(body + [hd], transform="rotate(-15 17 31)")
     top = socle(svg) + [figure]
     if mirror:
