@@ -95,6 +95,86 @@ int checkJoins(const std::map<QString, QImage>& img4)
     return bad;
 }
 
+// Pixels that differ between two pictures of one size inside a rectangle (picture pixels at 4x).
+int changed(const QImage& a, const QImage& b, QRect area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right() && x < a.width() && x < b.width(); ++x)
+            n += maxDiff(a.pixel(x, y), b.pixel(x, y)) > 24;
+    return n;
+}
+
+// What the figures and balloons must do for the game to read; returns the number of failures.
+int checkFigures(const std::map<QString, QImage>& img4)
+{
+    int bad = 0;
+    auto fail = [&](const QString& what) {
+        std::printf("FAIL %s\n", qPrintable(what));
+        ++bad;
+    };
+    const int k = 4;
+    for (const char* side : {"imr", "iml"}) {
+        auto at = [&](int i) -> const QImage* {
+            const auto it = img4.find(side + QString::number(i));
+            return it == img4.end() ? nullptr : &it->second;
+        };
+        for (int i = 0; i <= 4; ++i) {
+            const QImage* a = at(i);
+            const QImage* b = at((i + 1) % 5);
+            if (!a || !b) continue;
+            const QString pair = QString("%1%2 -> %1%3").arg(side).arg(i).arg((i + 1) % 5);
+            // The capital and the chest stand still while the head moves, so the column does not jitter...
+            if (changed(*a, *b, QRect(0, 24 * k, 33 * k, 20 * k)) > 0) fail(pair + ": the bust below the neck moves");
+            // ...and each step moves the head clearly: a good part of the head's pixels change.
+            if (changed(*a, *b, QRect(8 * k, 2 * k, 18 * k, 17 * k)) < 900) fail(pair + ": the head hardly moves");
+        }
+        // Nothing of a figure may be cut off at the top or the sides: the edges show the ground only.
+        for (int i = 0; i <= 6; ++i) {
+            const QImage* a = at(i);
+            if (!a) continue;
+            const QRgb ground = a->pixel(0, 0);
+            for (int x = 0; x < a->width(); ++x)
+                if (a->pixel(x, 0) != ground) { fail(QString("%1%2: the figure touches the top edge").arg(side).arg(i)); break; }
+            for (int y = 0; y < 32 * k; ++y)
+                if (a->pixel(0, y) != ground || a->pixel(a->width() - 1, y) != ground) {
+                    fail(QString("%1%2: the figure touches a side edge").arg(side).arg(i));
+                    break;
+                }
+        }
+        // The fallen head fills its little picture and is not cut off either.
+        if (const QImage* h = at(7)) {
+            int opaque = 0, edge = 0;
+            for (int y = 0; y < h->height(); ++y)
+                for (int x = 0; x < h->width(); ++x) {
+                    const bool on = qAlpha(h->pixel(x, y)) > 0;
+                    opaque += on;
+                    edge += on && (x == 0 || y == 0 || x == h->width() - 1 || y == h->height() - 1);
+                }
+            if (opaque < h->width() * h->height() / 3) fail(QString("%17: the head is too small").arg(side));
+            if (edge > 0) fail(QString("%17: the head is cut off at the edge").arg(side));
+        }
+    }
+    // The quote labels the board lays over the balloons, in picture pixels: their corners, pulled in a
+    // little since the text is centred, must fall on the balloon's paper.
+    const std::map<QString, QRect> labels{{"fumetto1", {8, 8, 265, 89}},  {"fumetto2", {8, 8, 265, 89}},
+                                          {"fumetto3", {10, 12, 115, 60}}, {"fumetto4", {10, 12, 115, 60}},
+                                          {"nuvola1", {10, 10, 100, 50}},  {"nuvola2", {33, 10, 100, 50}}};
+    for (const auto& [n, r] : labels) {
+        const auto it = img4.find(n);
+        if (it == img4.end()) continue;
+        const QRect in = r.adjusted(6, 6, -6, -6);
+        for (QPoint p : {in.topLeft(), in.topRight(), in.bottomLeft(), in.bottomRight(), in.center()}) {
+            const QColor c = it->second.pixelColor(p * k);
+            if (c.alpha() < 255 || c.lightness() < 200) {
+                fail(QString("%1: the quote's corner (%2,%3) is off the paper").arg(n).arg(p.x()).arg(p.y()));
+                break;
+            }
+        }
+    }
+    return bad;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -193,6 +273,7 @@ int main(int argc, char** argv)
     q.end();
     strip.save(out.filePath("frames.png"));
     bad += checkJoins(at4);
+    bad += checkFigures(at4);
     std::printf("%d bad\n", bad);
     return bad ? 1 : 0;
 }

@@ -4,6 +4,7 @@ the grounds the board relies on, and that the files are what the generator write
 
 Run: python3 tools/pictures/test_pictures.py
 """
+import math
 import os
 import re
 import sys
@@ -15,7 +16,9 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ASSETS = os.path.normpath(os.path.join(HERE, "..", "..", "assets", "pictures"))
 sys.path.insert(0, HERE)
 
+import letters  # noqa: E402
 import make_pictures  # noqa: E402
+from svg import Svg  # noqa: E402
 
 NS = "{http://www.w3.org/2000/svg}"
 
@@ -147,6 +150,90 @@ class Grounds(unittest.TestCase):
                 else:
                     self.assertNotIn("scale(-1,1)", a)
                     self.assertIn("scale(-1,1)", b)
+
+
+def path_points(d):
+    """End and control points of a path made of absolute M, L, H, V, C, Q commands."""
+    pts, x, y = [], 0.0, 0.0
+    for cmd, args in re.findall(r"([MLHVCQ])([^MLHVCQZ]*)", d):
+        nums = [float(v) for v in re.findall(r"-?\d+(?:\.\d+)?", args)]
+        if cmd == "H":
+            for x in nums:
+                pts.append((x, y))
+        elif cmd == "V":
+            for y in nums:
+                pts.append((x, y))
+        else:
+            for x, y in zip(nums[::2], nums[1::2]):
+                pts.append((x, y))
+    return pts
+
+
+class Lettering(unittest.TestCase):
+    def glyph_extent(self, ch, style):
+        """Left, right, top and bottom of a glyph's ink in grid units, strokes' widths included."""
+        width, strokes = letters.GLYPHS[ch]
+        st = letters.STYLES[style]
+        xs, ys = [], []
+        for s in strokes:
+            kind = s[0]
+            if kind == "l":
+                _, x1, y1, x2, y2, cls = s
+                pts = letters._band(x1, y1, x2, y2, st[cls])
+            elif kind == "bar":
+                _, x1, x2, pos, cls = s
+                w = st[cls]
+                y = w / 2 if pos == "top" else 100 - w / 2 if pos == "bot" else pos
+                pts = letters._band(x1, y, x2, y, w)
+            elif kind == "serif":
+                _, x1, x2, pos = s
+                y = st["thin"] / 2 if pos == "top" else 100 - st["thin"] / 2
+                pts = letters._band(x1, y, x2, y, st["thin"]) if st["serif"] else []
+            elif kind == "p":
+                half = letters._weight(style, "mid" if s[2] == "mid" else s[2]) / 2
+                pts = [(x + dx, y) for x, y in path_points(s[1].replace("{t}", "4")) for dx in (-half, half)]
+            elif kind == "band":
+                cx, cy, rxo, ryo, _, _, a0, a1 = s[1:]
+                pts = [(cx + rxo * math.cos(math.radians(a)), cy + ryo * math.sin(math.radians(a)))
+                       for a in range(int(a1), int(a0) + 361)]
+            else:  # ring
+                cx, cy, rxo, ryo = s[1:5]
+                pts = [(cx - rxo, cy - ryo), (cx + rxo, cy + ryo)]
+            xs += [x for x, _ in pts]
+            ys += [y for _, y in pts]
+        return width, (min(xs), max(xs), min(ys), max(ys)) if xs else None
+
+    def test_glyphs_keep_to_their_cells(self):
+        # A glyph reaching into its neighbour's cell or past the cap and base lines would make lettering
+        # collide or misalign at any size.
+        for style in letters.STYLES:
+            for ch in letters.GLYPHS:
+                with self.subTest(style=style, ch=ch):
+                    width, ext = self.glyph_extent(ch, style)
+                    if ext is None:
+                        continue
+                    left, right, top, bottom = ext
+                    # Letters are set at least 12 units apart: a few units of overhang never touch.
+                    self.assertGreaterEqual(left, -4.5)
+                    self.assertLessEqual(right, width + 4.5)
+                    self.assertGreaterEqual(top, -2)
+                    self.assertLessEqual(bottom, 102)
+
+    def test_words_stay_inside_their_pictures(self):
+        # Every inscription, at the height and place its picture uses, fits the picture's width.
+        for word, height, spacing, width in (("LEXORIO", 30, 14, 180 - 16), ("VAE", 8.5, 14, 34), ("VICTIS", 8.0, 14, 34),
+                                             ("AENEIS", 4.4, 14, 24), ("AMO AMAS AMAT", 7, 16, 128)):
+            with self.subTest(word):
+                self.assertLessEqual(letters.measure(word, spacing) * height / 100, width)
+
+    def test_equal_gradients_are_defined_once(self):
+        svg = Svg(10, 10)
+        a = svg.linear([(0, "#000000"), (1, "#ffffff")])
+        b = svg.linear([(0, "#000000"), (1, "#ffffff")])
+        c = svg.linear([(0, "#000000"), (1, "#fffffe")])
+        self.assertEqual(a, b)
+        self.assertNotEqual(a, c)
+        self.assertEqual(len(svg.defs), 2)
 
 
 if __name__ == "__main__":
