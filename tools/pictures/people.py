@@ -178,8 +178,8 @@ def caesar(svg):
                     f"L{cx - 4.8},{cy - 10.8} L{cx - 7.6},{cy - 9.6} L{cx - 9.8},{cy - 8} Z",
                     fill=hair, stroke=INK, stroke_width=0.7, stroke_linejoin="round"))
     # The laurel wreath, both branches meeting over the brow.
-    out += laurel_branch(svg, cx, cy - 2, 13.6, 168, 262, 7, 6.2, 1, sw=0.45, berries=False)
-    out += laurel_branch(svg, cx, cy - 2, 13.6, 12, -82, 7, 6.2, -1, sw=0.45, berries=False)
+    out += laurel_branch(svg, cx, cy - 2, 13.6, 168, 262, 7, 6.2, sw=0.45, berries=False)
+    out += laurel_branch(svg, cx, cy - 2, 13.6, 12, -82, 7, 6.2, sw=0.45, berries=False)
     out += eyes(cx, cy, gap=4.8, iris="#3c3026", brow=-0.2, brow_tilt=-0.9, brow_w=1.3)
     out += nose(cx, cy, cy + 7.5, hook=0.4)
     # Lean cheeks.
@@ -373,7 +373,7 @@ def autore(svg):
         path("M70,142 L60,137 L60,147 Z M70,142 L80,137 L80,147 Z", fill="#b3261e", stroke=INK, stroke_width=1),
         circle(70, 142, 2.2, fill="#8a1a14", stroke=INK, stroke_width=0.8),
         # A little laurel pin on the lapel.
-        group(laurel_branch(svg, 0, 0, 4.5, 100, 250, 4, 3.2, 1, sw=0.3, berries=False), transform="translate(99,150)"),
+        group(laurel_branch(svg, 0, 0, 4.5, 100, 250, 4, 3.2, sw=0.3, berries=False), transform="translate(99,150)"),
     ]
     out += body
     head = []
@@ -407,8 +407,8 @@ def autore(svg):
 def bottone(svg):
     """A gilt cameo: a white profile head on red, inside a laurel wreath."""
     out = []
-    out += laurel_branch(svg, 16, 16, 13, 100, 250, 6, 5.2, 1, sw=0.35, berries=False)
-    out += laurel_branch(svg, 16, 16, 13, 80, -70, 6, 5.2, -1, sw=0.35, berries=False)
+    out += laurel_branch(svg, 16, 16, 13, 100, 250, 6, 5.2, sw=0.35, berries=False)
+    out += laurel_branch(svg, 16, 16, 13, 80, -70, 6, 5.2, sw=0.35, berries=False)
     out.append(ellipse(16, 16, 8.6, 10, fill=svg.linear([(0, GOLD_HI), (1, GOLD_DK)], 0, 0, 1, 1), stroke=INK, stroke_width=0.7))
     out.append(ellipse(16, 16, 7, 8.4, fill="#a8302a", stroke=GOLD_DK, stroke_width=0.5))
     profile = ("M13.2,23.4 C13.4,21.2 12.8,20 11.8,19 C10.6,17.2 10.4,13.6 12.2,11.2 C13.8,9 17,8.6 19,10 "
@@ -426,8 +426,8 @@ def icon(svg):
     out = [circle(32, 32, 30.5, fill=svg.radial([(0, MARBLE_HI), (0.7, MARBLE), (1, MARBLE_SH)], 0.4, 0.35, 0.7),
                   stroke=INK, stroke_width=1.4),
            circle(32, 32, 27.5, fill="none", stroke=GOLD, stroke_width=1.2)]
-    out += laurel_branch(svg, 32, 32, 23, 98, 255, 8, 8.5, 1, sw=0.5, berries=True)
-    out += laurel_branch(svg, 32, 32, 23, 82, -75, 8, 8.5, -1, sw=0.5, berries=True)
+    out += laurel_branch(svg, 32, 32, 23, 98, 255, 8, 8.5, sw=0.5, berries=True)
+    out += laurel_branch(svg, 32, 32, 23, 82, -75, 8, 8.5, sw=0.5, berries=True)
     # The twigs tied with a red ribbon at the foot.
     out.append(path("M32,54 C28,51 24,51 24.5,54.5 C25,57.5 29,56.5 32,54 Z M32,54 C36,51 40,51 39.5,54.5 "
                     "C39,57.5 35,56.5 32,54 Z", fill=LETTER_RED, stroke=INK, stroke_width=0.6))

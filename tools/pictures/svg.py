@@ -153,10 +153,9 @@ def leaf(x, y, angle, length, width, fill, stroke=None, sw=None, vein=None):
     return group(parts, transform=f"translate({f(x)},{f(y)}) rotate({f(angle)})")
 
 
-def laurel_branch(svg, x0, y0, radius, a_from, a_to, n, size, side=1, outline=INK, sw=0.5, berries=True):
+def laurel_branch(svg, x0, y0, radius, a_from, a_to, n, size, outline=INK, sw=0.5, berries=True):
     """A laurel twig along an arc (degrees, 0 = right, 90 = down) from a_from to its tip at a_to: a stem
-    with leaves alternating outwards and inwards, shrinking towards the tip. side is kept for callers
-    that mirror a twig; the leaves follow the direction of the arc."""
+    with leaves alternating outwards and inwards, shrinking towards the tip."""
     fill = svg.linear([(0, LAUREL_HI), (1, LAUREL_DK)], 0, 0, 1, 1)
     way = 1 if a_to > a_from else -1
     pts = [arc_point(x0, y0, radius, radius, a_from + (a_to - a_from) * i / 16) for i in range(17)]
