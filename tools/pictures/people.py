@@ -372,10 +372,11 @@ def autore(svg):
         # Bow tie.
         path("M70,142 L60,137 L60,147 Z M70,142 L80,137 L80,147 Z", fill="#b3261e", stroke=INK, stroke_width=1),
         circle(70, 142, 2.2, fill="#8a1a14", stroke=INK, stroke_width=0.8),
-        # A little laurel pin on the lapel.
-        group(laurel_branch(svg, 0, 0, 4.5, 100, 250, 4, 3.2, sw=0.3, berries=False), transform="translate(99,150)"),
+        # Breast pocket with the red pen of every Latin teacher.
+        rect(99.5, 146, 2.4, 12, rx=1, fill="#c8171b", stroke=INK, stroke_width=0.6),
+        rect(99.9, 145, 1.6, 3, fill=GOLD, stroke=INK, stroke_width=0.4),
+        path("M94,152 L109,151 L109.6,160 L94.6,161 Z", fill="#6e5030", stroke=INK, stroke_width=0.8),
     ]
-    out += body
     head = []
     head += neck(svg, 35, 38, 54, 6)
     head += ears(svg, 35, 31, 11.2)
@@ -383,8 +384,6 @@ def autore(svg):
     hair = svg.linear([(0, "#8a6a4a"), (1, "#4a3422")], 0, 0, 0.5, 1)
     head.append(path("M23.6,30 C21.5,18 26,12 35,12 C44,12 49,18 46.4,30 C46,25 45,22 43,20.5 C38,22.5 31,21 27.5,18.6 "
                      "C25.5,21 24.2,25 23.6,30 Z", fill=hair, stroke=INK, stroke_width=0.6))
-    for s in (-1, 1):
-        head.append(path(f"M{35 + s * 11.4},{28} q{s * 0.8},-3 {-s * 0.2},-6", fill="none", stroke="#c9c4bb", stroke_width=1.2))
     head += cheeks(35, 36, 7.6, opacity=0.4)
     head += eyes(35, 30, gap=4.9, iris="#3a5a78", brow=0.5, brow_col="#4a3422", size=0.9, lid=0.3)
     # Round spectacles.
@@ -400,6 +399,8 @@ def autore(svg):
     head += mouth(35, 41.2, w=4.2, smile=1.8, open_=1.0)
     head.append(path("M31,39.3 Q35,37.8 39,39.3", fill="none", stroke=beard, stroke_width=1.3))
     out.append(group(head, transform=f"translate({cx - 35 * k},{cy - 31 * k}) scale({k})"))
+    # Shoulders drawn after the head so the collar covers the foot of the neck.
+    out.append(group(body, transform="translate(70,174) scale(1.12) translate(-70,-174)"))
     out.append(rect(0.6, 0.6, W - 1.2, H - 1.2, fill="none", stroke=INK, stroke_width=1.2))
     return out
 
