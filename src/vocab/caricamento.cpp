@@ -76,8 +76,10 @@ EsitoCaricamento caricaVocaboli(QByteArrayView dati, Vocabolario& v)
             }
             return true;
         }
-        if (e.caricati < kRigheVocabolario)
+        if (e.caricati < kRigheVocabolario) {
             v.righe[static_cast<std::size_t>(e.caricati++)] = std::move(voce);
+            e.righeRecord.append(numero);
+        }
         else
             ++e.oltreLimite;
         return true;

@@ -17,6 +17,7 @@ struct EsitoCaricamento {
     bool troppiDifettosi = false; // the report passed the limit: reading stopped there
     QString rapporto;            // faulty lines, each followed by CR LF
     QList<int> righeDifettose;   // their 1-based line numbers in the file
+    QList<int> righeRecord;      // the line number of each stored record
 };
 
 // Splits a line into the four fields; false when it holds fewer than three ";".
