@@ -451,7 +451,7 @@ def load_whitaker():
             last[3] = (last[3] + ' ' + mean.lstrip('|')).strip()
             continue
         n += 1
-        rec = [stems, WH_POS.get(pos, 0), freq, mean, n]
+        rec = [stems, WH_POS.get(pos, 0), freq, mean, n, r[76]]
         index[stems[0]].append(rec)
         last = rec
     return index
@@ -479,6 +479,24 @@ def expected_cuts(lem):
     return {0}
 
 
+GROUPS = {'uita': {1}, 'lupus': {2}, 'templum': {2}, 'miles': {3}, 'manus': {4},
+          'res': {5}, 'amo': {1}, 'moneo': {2}, 'audio': {3, 4}, 'lego': {3},
+          'capio': {3}}
+
+
+def inflection_group(lem):
+    """Declension or conjugation number, as Whitaker numbers them."""
+    if lem.cls not in (1, 3) or lem.pos not in ('n', 'v'):
+        return 0
+    if lem.cls == 3 and set(lem.family) & {'sum', 'fero', 'eo', 'uolo', 'fio', 'imitor',
+                                            'uereor', 'sequor', 'patior', 'potior'}:
+        return 0
+    for model in lem.family:          # nearest ancestor first
+        if model in GROUPS:
+            return GROUPS[model]
+    return 0
+
+
 def hint_for(lem, wh):
     """A short English meaning from Whitaker for the translators."""
     w = lem.word
@@ -487,8 +505,11 @@ def hint_for(lem, wh):
     for cut in range(0, len(w)):
         stem = w[:len(w) - cut]
         for rec in wh.get(stem, ()):
-            stems, cls, freq, mean, order = rec
+            stems, cls, freq, mean, order, group = rec
             if not mean or (cls and cls != lem.cls):
+                continue
+            want = inflection_group(lem)
+            if want and cls in (1, 3) and group not in want:
                 continue
             agree = 0
             if lem.rad2 and lem.rad2 in stems[1:]:
