@@ -655,20 +655,56 @@ def load_translations(rows):
     return tr
 
 
+# amare, temere, dormire, porre; with a clitic: avvicinarsi, andarsene, farcela
+INFINITIVE = re.compile(r"^[a-zàèéìòù]*((are|ere|ire|rre)|(ar|er|ir|rr)(si|ci|vi|lo|la|li|le|ne|sene|cene|gli|sela|cela))$")
+
+
+def is_infinitive(text):
+    """Italian verb gloss: its first meaning starts with an infinitive."""
+    first = re.split(r'[,;(]', text)[0].strip()
+    words = first.split(' ')
+    if words and words[0] == 'non' and len(words) > 1:
+        words = words[1:]
+    return bool(words) and bool(INFINITIVE.match(words[0]))
+
+
+def check_translation(key, cls, text):
+    problems = []
+    if not text.strip():
+        problems.append('empty')
+    if text != text.strip():
+        problems.append('leading or trailing space')
+    if len(text) > MAX_TRANSLATION:
+        problems.append('longer than %d characters' % MAX_TRANSLATION)
+    if any(len(w) > 16 for w in re.split(r'[ ,;/]', text)):
+        problems.append('a word longer than 16 characters')
+    try:
+        text.encode('cp1252')
+    except UnicodeEncodeError:
+        problems.append('not Windows-1252')
+    if cls == 3 and not is_infinitive(text):
+        problems.append('verb not in the infinitive')
+    return ['%s: %r: %s' % (key, text, p) for p in problems]
+
+
 def game_file(rows, tr):
     missing = [r[0] for r in rows if not tr.get(r[0])]
     if missing:
         die('%d translations missing: %s' % (len(missing), ' '.join(missing)))
     lines = [TITLE]
     seen = set()
+    problems = []
     for key, rank, band, cls, form, hint, count in rows:
         t = tr[key]
         if ';' in form:
-            die('";" in form of ' + key)
+            problems.append(key + ': ";" in the Latin form')
+        problems += check_translation(key, cls, t)
         if (form, t) in seen:
-            die('duplicate record ' + form)
+            problems.append(key + ': duplicate record')
         seen.add((form, t))
         lines.append('%d;%d;%s;%s' % (band, cls, form, t))
+    if problems:
+        die('translation problems:\n  ' + '\n  '.join(problems))
     text = '\r\n'.join(lines) + '\r\n'
     return text.encode('cp1252')
 
