@@ -198,7 +198,7 @@ def gender(note):
     if 'comm.' in note:
         return 'm. e f.'
     for tok, it in (('m', 'm.'), ('f', 'f.'), ('n', 'n.')):
-        if re.search(r'(^|[\s,(])' + tok + r'\.', note):
+        if re.search(r'(^|[\s,(])' + tok + r'(\.|,|$)', note):
             g.append(it)
     return ' e '.join(g)
 
@@ -698,6 +698,8 @@ def game_file(rows, tr):
         t = tr[key]
         if ';' in form:
             problems.append(key + ': ";" in the Latin form')
+        if form != form.strip() or form.endswith(',') or ', ,' in form or not form:
+            problems.append(key + ': malformed Latin form %r' % form)
         problems += check_translation(key, cls, t)
         if (form, t) in seen:
             problems.append(key + ': duplicate record')
