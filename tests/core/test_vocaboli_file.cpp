@@ -131,6 +131,7 @@ QStringList difettiComuni(const FileVocaboli& f)
     if (f.byte.startsWith("\xEF\xBB\xBF"))
         d << "il file inizia con un BOM UTF-8";
     QSet<QString> visti;
+    std::map<QString, int> significati; // class + translation -> line
     for (std::size_t i = 1; i < f.record.size(); ++i) { // the first record is the title
         const Record& r = f.record[i];
         d << difettiDelRecord(r);
@@ -138,6 +139,13 @@ QStringList difettiComuni(const FileVocaboli& f)
         if (visti.contains(chiave))
             d << QString("riga %1: doppione %2 = %3").arg(r.riga).arg(r.parola, r.traduzione);
         visti.insert(chiave);
+        // Wrong candidates come from the same class: a shared translation would show two right answers.
+        const auto [pos, nuovo] = significati.emplace(r.categoria + '\n' + r.traduzione, r.riga);
+        if (!nuovo)
+            d << QString("riga %1: stessa traduzione della riga %2 nella stessa categoria: %3")
+                     .arg(r.riga)
+                     .arg(pos->second)
+                     .arg(r.traduzione);
     }
     return d;
 }

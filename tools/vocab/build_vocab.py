@@ -693,6 +693,7 @@ def game_file(rows, tr):
         die('%d translations missing: %s' % (len(missing), ' '.join(missing)))
     lines = [TITLE]
     seen = set()
+    meanings = {}     # (class, translation) -> key: the game would show two right answers
     problems = []
     for key, rank, band, cls, form, hint, count in rows:
         t = tr[key]
@@ -704,11 +705,48 @@ def game_file(rows, tr):
         if (form, t) in seen:
             problems.append(key + ': duplicate record')
         seen.add((form, t))
+        if (cls, t) in meanings:
+            problems.append('%s: same translation as %s in class %d: %r' % (key, meanings[(cls, t)], cls, t))
+        meanings[(cls, t)] = key
         lines.append('%d;%d;%s;%s' % (band, cls, form, t))
     if problems:
         die('translation problems:\n  ' + '\n  '.join(problems))
     text = '\r\n'.join(lines) + '\r\n'
     return text.encode('cp1252')
+
+
+PERSONAL_HEADER = [
+    "/ Lexorio: elenco personale di esempio, il lessico militare del De bello Gallico di Cesare.",
+    "/ Per giocare con un elenco proprio, sostituire questo file (vocpers.txt) e scegliere",
+    "/ 'Elenco personale' nelle impostazioni. Una riga per parola, quattro campi separati da ';':",
+    "/   frequenza;categoria;parola latina;traduzione italiana",
+    "/ frequenza: sempre 0. categoria: 1 nomi, 2 aggettivi e pronomi, 3 verbi,",
+    "/ 4 avverbi, congiunzioni, preposizioni. La traduzione può contenere altri ';'.",
+    "/ Le righe che iniziano con '/' sono commenti. Il primo record è un titolo e non viene",
+    "/ mai chiesto. Servono almeno 100 parole, e almeno 12 per ogni categoria scelta.",
+    "/ Salvare in Windows-1252 (ANSI), fine riga CR LF; traduzioni brevi (al massimo 20 caratteri).",
+]
+PERSONAL_TITLE = '0;0;Lexorio;Elenco personale: De bello Gallico'
+
+
+def personal_file():
+    rows = read_tsv('vocpers.tsv', 3)
+    lines = PERSONAL_HEADER + [PERSONAL_TITLE]
+    problems = []
+    seen = set()
+    for cls, form, text, no in rows:
+        if cls not in ('1', '2', '3', '4'):
+            problems.append('vocpers.tsv:%d: class %r' % (no, cls))
+            continue
+        problems += check_translation(form, int(cls), text)
+        if ';' in form or (form, text) in seen or (cls, text) in seen:
+            problems.append('vocpers.tsv:%d: bad or duplicate entry %r' % (no, form))
+        seen.add((form, text))
+        seen.add((cls, text))
+        lines.append('0;%s;%s;%s' % (cls, form, text))
+    if problems:
+        die('personal list problems:\n  ' + '\n  '.join(problems))
+    return ('\r\n'.join(lines) + '\r\n').encode('cp1252')
 
 
 def main(argv):
@@ -721,6 +759,7 @@ def main(argv):
     listing = write_list(rows, None)
     list_path = os.path.join(HERE, 'lemmi.tsv')
     game_path = os.path.join(ROOT, 'assets', 'vocaboli.txt')
+    personal_path = os.path.join(ROOT, 'assets', 'vocpers.txt')
     if mode == '--candidates':
         for i, lem in enumerate(ranked[:int(argv[2]) if len(argv) > 2 else 1800]):
             print(i + 1, lem.count, lem.key, lem.cls, lem.form, '|', lem.note, '|', ','.join(lem.members[1:]))
@@ -729,10 +768,13 @@ def main(argv):
         ok = open(list_path, encoding='utf-8').read() == listing
         tr = load_translations(rows)
         ok = ok and open(game_path, 'rb').read() == game_file(rows, tr)
+        ok = ok and open(personal_path, 'rb').read() == personal_file()
         print('up to date' if ok else 'OUT OF DATE')
         return 0 if ok else 1
     with open(list_path, 'w', encoding='utf-8', newline='\n') as f:
         f.write(listing)
+    with open(personal_path, 'wb') as f:
+        f.write(personal_file())
     if mode == '--list':
         return 0
     tr = load_translations(rows)
