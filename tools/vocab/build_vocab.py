@@ -19,6 +19,8 @@ Usage:
   build_vocab.py --list     build lemmi.tsv only (no translations needed)
   build_vocab.py --check    build into memory and compare with the committed
                             files (exit 1 when they differ)
+  build_vocab.py --sample [seed]  print a review sample of 100 entries,
+                            stratified by band and class
 
 Only the Python 3 standard library is used; the output is deterministic.
 """
@@ -763,6 +765,21 @@ def main(argv):
     if mode == '--candidates':
         for i, lem in enumerate(ranked[:int(argv[2]) if len(argv) > 2 else 1800]):
             print(i + 1, lem.count, lem.key, lem.cls, lem.form, '|', lem.note, '|', ','.join(lem.members[1:]))
+        return 0
+    if mode == '--sample':
+        # A review sample: 100 entries, stratified by band and class, fixed seed.
+        import random
+        rng = random.Random(int(argv[2]) if len(argv) > 2 else 2026)
+        tr = load_translations(rows)
+        strata = collections.defaultdict(list)
+        for r in rows:
+            strata[(r[2], r[3])].append(r)
+        picks = []
+        for key in sorted(strata):
+            share = round(100 * len(strata[key]) / len(rows))
+            picks += rng.sample(strata[key], max(1, share))
+        for r in sorted(picks[:100], key=lambda x: x[1]):
+            print('%s\t%d\t%d\t%s\t%s\t%s' % (r[0], r[2], r[3], r[4], tr.get(r[0], '?'), r[5][:50]))
         return 0
     if mode == '--check':
         ok = open(list_path, encoding='utf-8').read() == listing
