@@ -364,11 +364,11 @@ def verb_form(lem):
         return ', '.join(bits)
     if 'moneo' in fam and len(fam) >= 1 and fam[0] == 'moneo':
         stem = w[:-2]
-        bits = [w, '-es'] + [abbreviate(stem, x, 'vowel') for x in (pf, sup) if x] + ['-ere']
+        bits = [w, '-es'] + [abbreviate(stem, x, ('ui', 'itum', 'evi', 'etum')) for x in (pf, sup) if x] + ['-ere']
         return ', '.join(bits)
     if 'audio' in fam and fam[0] in ('audio', 'scio'):
         stem = w[:-2]
-        bits = [w, '-is'] + [abbreviate(stem, x, 'vowel') for x in (pf, sup) if x] + ['-ire']
+        bits = [w, '-is'] + [abbreviate(stem, x, ('ivi', 'itum', 'ii')) for x in (pf, sup) if x] + ['-ire']
         return ', '.join(bits)
     if fam[0] in ('lego', 'dico', 'capio', 'facio'):
         bits = [w, '-is'] + [x for x in (pf, sup) if x] + ['-ere']
