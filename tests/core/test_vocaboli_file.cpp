@@ -4,6 +4,7 @@
 #include "vocab/cp1252.h"
 
 #include <QByteArray>
+#include <QtGlobal>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -12,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
 #include <vector>
 
@@ -30,10 +30,16 @@ struct FileVocaboli {
     QStringList difetti; // structural faults found while splitting
 };
 
+// The source root from CTest's environment; failing that, from this file's own path
+// (tests/core/ under the root), so the test also runs when started by hand.
 QString percorso(const char* nome)
 {
-    const char* radice = std::getenv("LEXORIO_SOURCE_DIR");
-    return QString::fromLocal8Bit(radice ? radice : ".") + "/assets/" + QString::fromLatin1(nome);
+    QString radice = QString::fromLocal8Bit(qgetenv("LEXORIO_SOURCE_DIR"));
+    if (radice.isEmpty()) {
+        radice = QString::fromUtf8(__FILE__);
+        radice.truncate(radice.lastIndexOf(QLatin1String("/tests/core/")));
+    }
+    return radice + "/assets/" + QString::fromLatin1(nome);
 }
 
 FileVocaboli leggi(const char* nome)
