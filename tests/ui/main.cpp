@@ -1,4 +1,5 @@
 // Widget tests run offscreen with the game's fonts pinned.
+#include "ambiente.h"
 #include "shell/ui/porteqt.h"
 
 #include <QApplication>
@@ -6,7 +7,7 @@
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    lex::test::preparaAmbiente();
     QApplication app(argc, argv);
     lex::ui::fissaCaratteri();
     ::testing::InitGoogleTest(&argc, argv);
