@@ -161,6 +161,7 @@ ImpostazioniView::ImpostazioniView(Impostazioni& regole, QWidget* genitore) : QD
     velox_->setSingleStep(1);
     velox_->setPageStep(1);
     velox_->setFocusPolicy(Qt::StrongFocus);
+    velox_->setInvertedControls(false); // scroll bars invert their keys by default: Right must go faster
     velox_->setPalette(QApplication::palette()); // a plain system scroll bar, not the frame's white on red
     velocita_->setBuddy(velox_);
     connect(velox_, &QScrollBar::valueChanged, this, [this](int v) { esegui([this, v] { r_.velox_Change(v); }); });
