@@ -1,5 +1,6 @@
 #include "shell/ui/lexorioview.h"
 
+#include "board/ui/caselle.h"
 #include "shell/ui/porteqt.h"
 #include "shell/ui/twips.h"
 
@@ -82,7 +83,7 @@ LexorioView::LexorioView(Lexorio& regole) : r_(regole)
     frame1_ = new Pezzo(m.Frame1, {QFont(), Qt::AlignCenter, false, true, true}, tabellone_);
     diTabellone_.push_back(frame1_);
     for (auto& s : m.sign)
-        pezzo(s, {arial(9, true), Qt::AlignCenter, true, true, false, true}, frame1_);
+        pezzo(s, {fontCasella(), Qt::AlignCenter, true, true, false, true}, frame1_);
     pezzo(m.Parola, {arial(14, true), Qt::AlignCenter, false, true}, frame1_, [this] { r_.clickParola(); });
     for (int i = 1; i <= 4; ++i)
         pezzo(m.fumetto[i], {QFont(), Qt::AlignCenter, false, false}, frame1_, [this] { r_.clickFumetto(); });
