@@ -131,14 +131,6 @@ INSTANTIATE_TEST_SUITE_P(
         RigaMaschera{"Frequenza:0011\r\nFrequenza:1100\r\n", kTutti, {false, false, false, false, true}, 1},
         RigaMaschera{"Classi:   0001\r\nClassi:   1110\r\n", {false, false, false, false, true}, kTutti, 1}));
 
-TEST(LetturaImpostazioni, RifiutoIndicaFamigliaEFlag)
-{
-    Rifiuti rif;
-    leggi("Frequenza:0011\r\nFrequenza:1100\r\n", nullptr, &rif);
-    ASSERT_EQ(rif.visti.size(), 1u);
-    EXPECT_EQ(rif.visti[0], std::make_pair(Maschera::Frequenze, 4));
-}
-
 struct RigaFallita {
     const char* testo;
     int errore;
@@ -206,16 +198,6 @@ TEST(ScritturaImpostazioni, RiletturaRestituisceLoStesso)
     ImpostazioniPartita letto;
     EXPECT_EQ(leggiTestoImpostazioni(testoImpostazioni(r), letto, {}).errore, 0);
     EXPECT_EQ(letto, r);
-}
-
-TEST(NumeroIniziale, ComeIlTesto)
-{
-    EXPECT_EQ(numeroIniziale("7"), 7);
-    EXPECT_EQ(numeroIniziale(":"), 0);
-    EXPECT_EQ(numeroIniziale(" 5"), 5);
-    EXPECT_EQ(numeroIniziale("5 "), 5);
-    EXPECT_EQ(numeroIniziale("-5"), 0);
-    EXPECT_EQ(numeroIniziale(""), 0);
 }
 
 } // namespace

@@ -8,22 +8,6 @@
 namespace lex {
 namespace {
 
-TEST(Personaggi, TabellaECiclo)
-{
-    const char* nomi[] = {"Cicero", "Caesar", "Catullus", "Vergilius", "Horatius", "Seneca"};
-    for (int n = 1; n <= 6; ++n) {
-        EXPECT_EQ(personaggio(n).nome, QLatin1String(nomi[n - 1]));
-        EXPECT_EQ(numeroPersonaggio(personaggio(n).nome), n);
-    }
-    EXPECT_EQ(numeroPersonaggio("cicero"), 0);
-    EXPECT_EQ(personaggio(6).battute[0].size(), 29);
-    int n = 4;
-    for (int i = 0; i < 6; ++i)
-        n = prossimoPersonaggio(n);
-    EXPECT_EQ(n, 4);
-    EXPECT_EQ(prossimoPersonaggio(6), 1);
-}
-
 TEST(Personaggi, DimensioneBattuta)
 {
     EXPECT_EQ(dimensioneBattuta("", 9), 9);
@@ -115,22 +99,6 @@ TEST_F(CambioPersonaggio, SeiCambiTornanoAllInizio)
     EXPECT_EQ(visti, QStringList({"Catullus", "Vergilius", "Horatius", "Seneca", "Cicero", "Caesar"}));
     EXPECT_EQ(imp.m.Picture1[2].tag, "2");
     EXPECT_EQ(imp.m.Picture1[2].picture, "foto2");
-}
-
-TEST_F(CambioPersonaggio, TastiEClic)
-{
-    imp.carattere('1'); // one player: nothing
-    EXPECT_EQ(imp.m.nomefoto[2].text, "Caesar");
-    imp.carattere('0');
-    EXPECT_EQ(imp.m.nomefoto[1].text, "Caesar");
-    imp.battuta_Click(1);
-    EXPECT_EQ(imp.m.nomefoto[1].text, "Catullus");
-    imp.nomefoto_Click(0); // the hint does nothing
-    EXPECT_EQ(imp.m.nomefoto[1].text, "Catullus");
-    EXPECT_EQ(imp.m.nomefoto[2].text, "Caesar");
-    imp.Giocatori_Click(2);
-    imp.carattere('1');
-    EXPECT_EQ(imp.m.nomefoto[2].text, "Catullus");
 }
 
 TEST_F(CambioPersonaggio, NomeColoratoDalFuoco)
