@@ -55,8 +55,9 @@ bool personaggioValido(int numero)
 
 const Personaggio& personaggio(int numero)
 {
-    Q_ASSERT(personaggioValido(numero));
-    return tabella()[static_cast<std::size_t>(numero - 1)];
+    // Callers check the number; a nameless character is safer than reading outside the table.
+    static const Personaggio nessuno;
+    return personaggioValido(numero) ? tabella()[static_cast<std::size_t>(numero - 1)] : nessuno;
 }
 
 int numeroPersonaggio(const QString& nome)

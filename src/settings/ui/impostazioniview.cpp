@@ -322,9 +322,7 @@ bool ImpostazioniView::eventFilter(QObject* o, QEvent* ev)
 
 void ImpostazioniView::reject()
 {
-    esegui([this] { r_.okay_Click(1); });
-    if (!r_.m.shown)
-        QDialog::reject();
+    esegui([this] { r_.okay_Click(1); }); // hides the window, which ends the modal loop
 }
 
 void mostraImpostazioniModale(Impostazioni& imp, QWidget* genitore)
