@@ -11,6 +11,7 @@ namespace lex {
 
 struct Casella : Elemento {
     int value = 0; // 0 clear, 1 ticked, 2 greyed
+    bool ticked() const { return value != 0; }
 };
 
 struct Opzione : Elemento {
@@ -45,6 +46,9 @@ struct ImpostazioniModel {
     std::array<Elemento, 3> battuta;  // 1,2 balloon lines
     std::array<Elemento, 3> nomefoto; // 0 hint, 1,2 names
     std::array<Elemento, 7> foto;     // 1..6 the characters' photos, never shown
+
+    // The window as designed, before any rule ran.
+    static ImpostazioniModel progettato();
 };
 
 } // namespace lex

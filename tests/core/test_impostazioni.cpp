@@ -1,0 +1,341 @@
+// The settings window's rules: creation and its lifecycle, the invariants and the changed mark,
+// the personal list, saving, and what O.K. and Uscita hand over to the main window.
+#include "fakes.h"
+#include "settings/impostazioni.h"
+#include "shell/errori.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace lex {
+namespace {
+
+using test::Banco;
+using test::CartellaTemporanea;
+using test::ProcessoTerminato;
+
+class FinestraImpostazioni : public ::testing::Test {
+protected:
+    CartellaTemporanea cartella;
+    Banco banco;
+    LexorioModel principale = LexorioModel::progettato();
+
+    std::unique_ptr<Impostazioni> crea() { return std::make_unique<Impostazioni>(principale, banco.porte); }
+    QStringList testiBox() const
+    {
+        QStringList t;
+        for (const auto& b : banco.box.mostrati)
+            t << b.testo;
+        return t;
+    }
+    static QByteArray contenuto(const QString& nome)
+    {
+        QFile f(nome);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+};
+
+TEST_F(FinestraImpostazioni, SenzaFileIPredefiniti)
+{
+    auto imp = crea();
+    const auto& m = imp->m;
+    EXPECT_FALSE(m.shown);
+    EXPECT_EQ(m.similino.value, 1);
+    EXPECT_EQ(m.musica.value, 0);
+    EXPECT_EQ(m.suoni.value, 1);
+    EXPECT_EQ(m.nomefoto[2].text, "Caesar");
+    EXPECT_EQ(m.velocita.text, QStringLiteral("&Velocità:  3"));
+    EXPECT_EQ(m.quverbi.rows[m.quverbi.selected], "20 vocaboli");
+    // One player: player 2's place is hidden.
+    EXPECT_FALSE(m.Picture1[2].visible);
+    EXPECT_FALSE(m.nomefoto[2].visible);
+    EXPECT_EQ(m.window.left, (1280 * 15 - 6915) / 2.0);
+    EXPECT_TRUE(banco.box.mostrati.empty());
+
+    // The file written from the defaults is exactly the documented one.
+    imp->okay_Click(2);
+    EXPECT_EQ(contenuto("lexorio.ini"),
+              QByteArray("Confronta:1\r\nMusica:   0\r\nSuoni:    1\r\nGiocatori:1\r\nGiocator1:1\r\n"
+                         "Giocator2:2\r\nVelocita: 3\r\nQuante:   20\r\nClassi:   1111\r\nFrequenza:1111\r\n"
+                         "Quante:   20\r\n\r\n"));
+}
+
+TEST_F(FinestraImpostazioni, LeggeIlFileEMostraLaCoppia)
+{
+    cartella.scrivi("lexorio.ini", "Confronta:2\r\nMusica:   1\r\nSuoni:    0\r\nGiocatori:2\r\nGiocator1:3\r\n"
+                                   "Giocator2:2\r\nVelocita: 5\r\nQuante:   35\r\nClassi:   0101\r\n");
+    auto imp = crea();
+    const auto& m = imp->m;
+    EXPECT_EQ(m.similino.value, 2); // greyed
+    EXPECT_EQ(m.musica.value, 1);
+    EXPECT_EQ(m.suoni.value, 0);
+    EXPECT_TRUE(m.Giocatori[2].selected);
+    EXPECT_TRUE(m.Picture1[2].visible);
+    EXPECT_EQ(m.velocita.text, QStringLiteral("&Velocità:  5"));
+    EXPECT_EQ(m.quverbi.tag, "35");
+    EXPECT_EQ(m.quverbi.rows[m.quverbi.selected], "30 vocaboli");
+    EXPECT_EQ(m.Chclassi[1].value, 0);
+    EXPECT_EQ(m.Chclassi[2].value, 1);
+    EXPECT_EQ(m.Chclassi[3].value, 0);
+    // Player 2 (Caesar) shown last: Catullus, the other player, speaks to him.
+    EXPECT_EQ(m.battuta[1].text, "Nil nimium studeo, Caesar, tibi velle placere");
+    EXPECT_EQ(m.battuta[1].fontSize, 9);
+    EXPECT_EQ(m.battuta[2].text, "Alea iacta est!");
+    EXPECT_EQ(m.battuta[2].fontSize, 12);
+
+    // Saving writes the greyed box as 1 and the row's count.
+    imp->okay_Click(2);
+    const QByteArray scritto = contenuto("lexorio.ini");
+    EXPECT_TRUE(scritto.startsWith("Confronta:1\r\n"));
+    EXPECT_TRUE(scritto.contains("Quante:   30\r\nClassi:   0101\r\n"));
+    // Saving twice gives identical files.
+    imp->okay_Click(2);
+    EXPECT_EQ(contenuto("lexorio.ini"), scritto);
+}
+
+TEST_F(FinestraImpostazioni, DueRigheFrequenzaRifiutanoLUltimaCancellazione)
+{
+    cartella.scrivi("lexorio.ini", "Frequenza:0011\r\nFrequenza:1100\r\n");
+    auto imp = crea();
+    EXPECT_EQ(testiBox(), QStringList{"Almeno una classe obbligatoria"});
+    EXPECT_EQ(banco.box.mostrati[0].titolo, "lexorio");
+    EXPECT_EQ(imp->m.Chfreq[3].value, 0);
+    EXPECT_EQ(imp->m.Chfreq[4].value, 1);
+}
+
+struct FileFatale {
+    const char* testo;
+    int codice;
+};
+
+class LetturaFatale : public FinestraImpostazioni, public ::testing::WithParamInterface<FileFatale> {};
+
+TEST_P(LetturaFatale, MessaggioPoiFine)
+{
+    cartella.scrivi("lexorio.ini", GetParam().testo);
+    EXPECT_THROW(crea(), ProcessoTerminato);
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("errore  %1").arg(GetParam().codice));
+    EXPECT_EQ(banco.box.mostrati[0].titolo, "lexorio");
+    EXPECT_EQ(banco.box.mostrati[0].icona, Icona::Nessuna);
+}
+
+INSTANTIATE_TEST_SUITE_P(Valori, LetturaFatale,
+                         ::testing::Values(FileFatale{"Confronta:3\r\n", errori::kValoreNonValido},
+                                           FileFatale{"Giocator1:\r\n", errori::kIndiceFuoriIntervallo},
+                                           FileFatale{"Velocita: 2\r\nGiocator2:9\r\n", errori::kIndiceFuoriIntervallo}));
+
+TEST_F(FinestraImpostazioni, FileIlleggibileEFatale)
+{
+    QDir().mkdir("lexorio.ini"); // exists, but can not be read as a file (whoever runs the test)
+    EXPECT_THROW(crea(), ProcessoTerminato);
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("errore  %1").arg(errori::kAccessoFile));
+}
+
+TEST_F(FinestraImpostazioni, NonLeggeDopoUnaPartitaAccettata)
+{
+    cartella.scrivi("lexorio.ini", "Velocita: 5\r\nGiocator1:9\r\n");
+    principale.tag = "giaimpostato";
+    principale.foto1.tag = "Seneca";
+    principale.foto2.tag = "Nessuno"; // an unknown name changes nothing
+    auto imp = crea();
+    EXPECT_EQ(imp->m.velox.value, 3);
+    EXPECT_EQ(imp->m.nomefoto[1].text, "Seneca");
+    EXPECT_EQ(imp->m.Picture1[1].picture, "foto6");
+    EXPECT_EQ(imp->m.nomefoto[2].text, "Caesar");
+    EXPECT_TRUE(banco.box.mostrati.empty());
+}
+
+TEST_F(FinestraImpostazioni, CicloDiVitaNellaFinestraPrincipale)
+{
+    cartella.scrivi("lexorio.ini", "Musica:   1\r\nSuoni:    0\r\n");
+    auto lex = banco.lexorio();
+    EXPECT_FALSE(lex->impostazioniEsiste());
+    Impostazioni* prima = &lex->impostazioni(); // created hidden on first reference
+    EXPECT_TRUE(lex->impostazioniEsiste());
+    EXPECT_FALSE(prima->m.shown);
+    EXPECT_EQ(prima->m.musica.value, 1);
+    EXPECT_EQ(&lex->impostazioni(), prima); // referring again does not create another
+    prima->musica_Click();
+    lex->distruggiImpostazioni();
+    EXPECT_FALSE(lex->impostazioniEsiste());
+    // A new window reads the file again while no game was accepted...
+    EXPECT_EQ(lex->impostazioni().m.musica.value, 1);
+    lex->distruggiImpostazioni();
+    // ...and not after.
+    lex->m.tag = "giaimpostato";
+    EXPECT_EQ(lex->impostazioni().m.musica.value, 0);
+}
+
+TEST_F(FinestraImpostazioni, AttivazioneNascondeLaPrincipaleESvuotaIlSegno)
+{
+    auto imp = crea();
+    principale.windowShown = true;
+    imp->Chclassi_Click(1);
+    EXPECT_EQ(imp->m.Frame2.tag, "cambiato");
+    imp->m.quverbi.tag = "45"; // set by the new-game set-up
+    imp->attivazione();
+    EXPECT_TRUE(imp->m.shown);
+    EXPECT_FALSE(principale.windowShown);
+    EXPECT_EQ(imp->m.Frame2.tag, "");
+    EXPECT_EQ(imp->m.quverbi.selected, 4); // 3.5 rounds to the even row
+}
+
+TEST(RigaPerQuante, MetaAlPari)
+{
+    const std::pair<const char*, int> casi[] = {{"", 1},   {"0", 1},  {"10", 0}, {"15", 0}, {"20", 1}, {"25", 2},
+                                                 {"30", 2}, {"35", 2}, {"40", 3}, {"45", 4}, {"50", 4}};
+    for (const auto& [testo, riga] : casi)
+        EXPECT_EQ(rigaPerQuante(QString::fromLatin1(testo)), riga) << testo;
+}
+
+TEST_F(FinestraImpostazioni, AlmenoUnaClasse)
+{
+    auto imp = crea();
+    for (int i = 1; i <= 3; ++i)
+        imp->Chclassi_Click(i);
+    EXPECT_TRUE(banco.box.mostrati.empty());
+    imp->Chclassi_Click(4);
+    EXPECT_EQ(testiBox(), QStringList{"Almeno una classe obbligatoria"});
+    EXPECT_EQ(imp->m.Chclassi[4].value, 1);
+    EXPECT_EQ(imp->m.Frame2.tag, "cambiato");
+
+    for (int i = 4; i >= 2; --i)
+        imp->Chfreq_Click(i);
+    imp->Chfreq_Click(1);
+    EXPECT_EQ(banco.box.mostrati.size(), 2u);
+    EXPECT_EQ(imp->m.Chfreq[1].value, 1);
+    imp->Chfreq_Click(3); // ticking again is always allowed
+    EXPECT_EQ(imp->m.Chfreq[3].value, 1);
+    EXPECT_EQ(banco.box.mostrati.size(), 2u);
+}
+
+TEST_F(FinestraImpostazioni, SegnoCambiatoSoloPerLeScelteDiParole)
+{
+    auto imp = crea();
+    imp->attivazione();
+    imp->suoni_Click();
+    imp->musica_Click();
+    imp->velox_Change(5);
+    imp->Giocatori_Click(2);
+    imp->quverbi_Click(0);
+    imp->Picture1_Click(1);
+    EXPECT_EQ(imp->m.Frame2.tag, "");
+    imp->similino_Click();
+    EXPECT_EQ(imp->m.Frame2.tag, "cambiato");
+    EXPECT_EQ(imp->m.similino.value, 0);
+}
+
+TEST_F(FinestraImpostazioni, ElencoPersonaleMancante)
+{
+    auto imp = crea();
+    imp->Chfreq_Click(0);
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    const auto& b = banco.box.mostrati[0];
+    EXPECT_EQ(b.testo, QStringLiteral("file \"") + QDir::toNativeSeparators(QDir::currentPath()) + QDir::separator()
+                           + QStringLiteral("vocpers.txt\" inesistente"));
+    EXPECT_EQ(b.titolo, "Manca il vocabolario personale");
+    EXPECT_EQ(b.icona, Icona::Avviso);
+    EXPECT_EQ(imp->m.Chfreq[0].value, 0);
+    EXPECT_FALSE(imp->m.Chfreq[0].visible);
+    EXPECT_TRUE(imp->m.Frame3.visible);
+    EXPECT_EQ(imp->m.Frame2.tag, "cambiato");
+}
+
+TEST_F(FinestraImpostazioni, ElencoPersonalePresenteNascondeLeFrequenze)
+{
+    cartella.scrivi("vocpers.txt", "x");
+    auto imp = crea();
+    imp->Chfreq_Click(0);
+    EXPECT_EQ(imp->m.Chfreq[0].value, 1);
+    EXPECT_FALSE(imp->m.Frame3.visible);
+    imp->Chfreq_Click(0);
+    EXPECT_TRUE(imp->m.Frame3.visible);
+    EXPECT_TRUE(banco.box.mostrati.empty());
+    EXPECT_TRUE(imp->record().frequenze[1]);
+}
+
+TEST_F(FinestraImpostazioni, OkConsegnaPersonaggiBattuteEPeriodo)
+{
+    auto imp = crea();
+    imp->attivazione();
+    imp->Giocatori_Click(2);
+    imp->carattere('0'); // player 1: Cicero -> Caesar
+    imp->carattere('0'); // -> Catullus; player 2 is Caesar
+    imp->velox_Change(4);
+    imp->carattere(13);
+    EXPECT_FALSE(imp->m.shown);
+    EXPECT_EQ(imp->m.tag, "fatto");
+    EXPECT_EQ(principale.foto1.picture, "foto3");
+    EXPECT_EQ(principale.foto1.tag, "Catullus");
+    EXPECT_EQ(principale.foto1.tooltip, "Nil nimium studeo, Caesar, tibi velle placere");
+    EXPECT_EQ(principale.foto2.picture, "foto2");
+    EXPECT_EQ(principale.foto2.tag, "Caesar");
+    EXPECT_EQ(principale.foto2.tooltip, "Alea iacta est!");
+    EXPECT_EQ(principale.Imr[4].tag, "Vivamus! amemus! Da mi mille basia!");
+    EXPECT_EQ(principale.Imr[5].tag, "Lugete o Veneres Cupinesque");
+    EXPECT_EQ(principale.Iml[4].tag, "Veni, vidi, vici!");
+    EXPECT_EQ(principale.Iml[5].tag, "Tu quoque, fili mi?");
+    EXPECT_EQ(principale.Timer1.interval, 200);
+    EXPECT_FALSE(QFile::exists("lexorio.ini")); // O.K. does not save
+}
+
+TEST_F(FinestraImpostazioni, UscitaNonConsegnaNulla)
+{
+    const LexorioModel prima = principale;
+    auto imp = crea();
+    imp->attivazione();
+    imp->m.tag = "fatto"; // left from an earlier O.K.
+    imp->carattere('0');
+    imp->velox_Change(1);
+    imp->carattere(27);
+    EXPECT_FALSE(imp->m.shown);
+    EXPECT_EQ(imp->m.tag, "");
+    EXPECT_EQ(principale.foto1.tag, prima.foto1.tag);
+    EXPECT_EQ(principale.foto1.picture, prima.foto1.picture);
+    EXPECT_EQ(principale.Imr[4].tag, prima.Imr[4].tag);
+    EXPECT_EQ(principale.Timer1.interval, prima.Timer1.interval);
+}
+
+TEST_F(FinestraImpostazioni, StessoPersonaggioRifiutatoSoloConDueGiocatori)
+{
+    auto imp = crea();
+    imp->attivazione();
+    for (int i = 0; i < 5; ++i)
+        imp->carattere('0'); // player 1 -> Seneca
+    imp->Giocatori_Click(2);
+    for (int i = 0; i < 4; ++i)
+        imp->carattere('1'); // player 2: Caesar -> Seneca
+    imp->okay_Click(0);
+    EXPECT_EQ(testiBox(), QStringList{"Seneca non può giocare contro se stesso"});
+    EXPECT_EQ(banco.box.mostrati[0].titolo, "Cambiare un personaggio");
+    EXPECT_TRUE(imp->m.shown);
+    EXPECT_EQ(imp->m.tag, "");
+    EXPECT_EQ(principale.foto1.tag, "");
+    // One player: the same character twice is accepted, and player 2's is handed over too.
+    imp->Giocatori_Click(1);
+    imp->okay_Click(0);
+    EXPECT_EQ(imp->m.tag, "fatto");
+    EXPECT_EQ(principale.foto2.tag, "Seneca");
+}
+
+TEST_F(FinestraImpostazioni, SalvataggioFallitoLasciaIlFileDiPrima)
+{
+    // lexorio.ini as a directory: the new file can never replace it, even for root.
+    QDir().mkdir("lexorio.ini");
+    cartella.scrivi("lexorio.ini/dentro", "vecchio");
+    principale.tag = "giaimpostato"; // the directory is not read
+    auto imp = crea();
+    imp->okay_Click(2);
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    EXPECT_EQ(banco.box.mostrati[0].testo, "Impossibile salvare");
+    EXPECT_EQ(banco.box.mostrati[0].titolo, QStringLiteral("Errore %1").arg(errori::kAccessoFile));
+    EXPECT_EQ(banco.box.mostrati[0].icona, Icona::Errore);
+    EXPECT_TRUE(QFileInfo("lexorio.ini").isDir());
+    EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{}); // no temporary file left behind
+}
+
+} // namespace
+} // namespace lex
