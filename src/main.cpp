@@ -1,1 +1,69 @@
-int main() { return 0; }
+// Lexorio: wires the real ports, the channels, the rules and the main window, then runs.
+#include "shell/lexorio.h"
+#include "shell/ui/finestreqt.h"
+#include "shell/ui/lexorioview.h"
+#include "shell/ui/porteqt.h"
+
+#if __has_include("sound/sdl/audio.h")
+#include "sound/sdl/audio.h"
+#define LEXORIO_AUDIO 1
+#endif
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display Qt would abort with a plugin error; say what is wrong instead.
+bool displayDisponibile()
+{
+    const QByteArray piattaforma = qgetenv("QT_QPA_PLATFORM");
+    if (!piattaforma.isEmpty())
+        return true;
+    return !qgetenv("DISPLAY").isEmpty() || !qgetenv("WAYLAND_DISPLAY").isEmpty();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!displayDisponibile()) {
+        std::fputs("Lexorio needs a graphical display, and none was found (DISPLAY is not set).\n"
+                   "On a machine without a screen, run it under a virtual one:\n"
+                   "    xvfb-run -a ./lexorio\n",
+                   stderr);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("lexorio"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/pictures/lexorio.svg")));
+    lex::ui::fissaCaratteri();
+    QApplication::setFont(lex::ui::arial(9));
+
+    lex::ui::OrologioQt orologio;
+    lex::ui::CasualeQt casuale;
+    lex::ui::MessaggiBoxQt box;
+    lex::ui::EventiQt eventi;
+    lex::ui::UscitaQt uscita;
+    lex::ui::MisureQt misure;
+    lex::ui::FileQt file;
+    lex::ui::FinestreQt finestre;
+    lex::Porte porte{orologio, casuale, box, eventi, uscita, misure, file, finestre};
+
+#ifdef LEXORIO_AUDIO
+    lex::Canali canali = lex::canaliAudio();
+#else
+    lex::Canali canali = lex::Canali::muti();
+#endif
+    lex::Lexorio lexorio(porte, std::move(canali));
+    lex::ui::LexorioView view(lexorio);
+    box.setGenitore(&view);
+    finestre.genitore = &view;
+    finestre.dopo = [&view] { view.rispecchia(); };
+    eventi.ridisegnaTutto = [&view] { view.ridisegnaSubito(); };
+
+    lexorio.avvio();
+    view.rispecchia();
+    return app.exec();
+}

@@ -52,6 +52,12 @@ Risposta MessaggiBoxQt::mostra(const QString& testo, const QString& titolo, Icon
         box.setStandardButtons(QMessageBox::Ok);
     }
     box.setDefaultButton(QMessageBox::Ok);
+    if (!box.parentWidget() || !box.parentWidget()->isVisible()) {
+        // With no window to sit on (start-up, fatal errors) the box goes to the middle of the screen.
+        box.adjustSize();
+        if (const QScreen* s = QGuiApplication::primaryScreen())
+            box.move(s->geometry().center() - box.rect().center());
+    }
     return box.exec() == QMessageBox::Ok ? Risposta::Ok : Risposta::Annulla;
 }
 

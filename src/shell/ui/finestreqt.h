@@ -1,0 +1,23 @@
+// Showing the settings window and the About box modally over the main window.
+#pragma once
+
+#include "shell/finestre.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace lex::ui {
+
+class FinestreQt : public Finestre {
+public:
+    QWidget* genitore = nullptr;
+    std::function<void()> dopo; // mirror the main window once a modal window has closed
+    void mostraImpostazioni(Impostazioni& imp) override;
+    void mostraInfo() override;
+};
+
+// Provided by the settings window's view.
+void mostraImpostazioniModale(Impostazioni& imp, QWidget* genitore);
+
+} // namespace lex::ui

@@ -1,0 +1,165 @@
+#include "shell/ui/lexorioview.h"
+
+#include "board/ui/caselle.h"
+#include "shell/ui/porteqt.h"
+#include "shell/ui/twips.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+
+namespace lex::ui {
+
+int codiceTasto(const QKeyEvent* ev)
+{
+    switch (ev->key()) {
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    default: break;
+    }
+    const QString t = ev->text();
+    if (t.isEmpty() || ev->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return 0;
+    return t.at(0).unicode();
+}
+
+template <typename F>
+void LexorioView::esegui(F&& f)
+{
+    f();
+    rispecchia();
+}
+
+Pezzo* LexorioView::pezzo(const Elemento& e, Stile stile, QWidget* genitore, std::function<void()> click)
+{
+    auto* p = new Pezzo(e, std::move(stile), genitore);
+    if (click) {
+        p->alClick = [this, click] { esegui(click); };
+        p->setCursor(Qt::PointingHandCursor);
+    }
+    if (genitore == tabellone_)
+        diTabellone_.push_back(p);
+    else if (genitore == frame1_)
+        diFrame1_.push_back(p);
+    else
+        diCornice_.push_back(p);
+    return p;
+}
+
+LexorioView::LexorioView(Lexorio& regole) : r_(regole)
+{
+    auto& m = r_.m;
+    setWindowTitle(m.caption);
+    setWindowIcon(QIcon(QStringLiteral(":/assets/pictures/lexorio.svg")));
+
+    tabellone_ = new QWidget(this);
+    tabellone_->setFixedSize(px(m.window.width), px(m.window.height));
+    tabellone_->setAutoFillBackground(true);
+    QPalette pal = tabellone_->palette();
+    pal.setColor(QPalette::Window, colore(m.window.back));
+    tabellone_->setPalette(pal);
+    setCentralWidget(tabellone_);
+
+    auto* menu = menuBar()->addMenu(QStringLiteral("&Impostazioni"));
+    menu->addAction(QStringLiteral("&Partenza nuova partita"), this, [this] { esegui([this] { r_.menuImposta(); }); });
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("&Fine"), this, [this] { esegui([this] { r_.menuEsci(); }); });
+    menuBar()->addMenu(QStringLiteral("?"))->addAction(QStringLiteral("Info"), this, [this] { esegui([this] { r_.menuInfo(); }); });
+
+    const Stile trasparente{arial(9, true), Qt::AlignLeft | Qt::AlignVCenter, false, false};
+    const QColor facciata = palette().color(QPalette::Button);
+    Q_UNUSED(facciata);
+
+    for (int i : {1, 2}) {
+        pezzo(m.barrone[i], {QFont(), Qt::AlignCenter, false, false}, tabellone_);
+        pezzo(m.barra[i], {QFont(), Qt::AlignCenter, false, true, false, true}, tabellone_);
+        pezzo(m.colonna[i], {QFont(), Qt::AlignCenter, false, false}, tabellone_);
+        pezzo(m.base[i], {QFont(), Qt::AlignCenter, false, false}, tabellone_);
+        pezzo(m.figura[i], {QFont(), Qt::AlignCenter, false, false}, tabellone_);
+        pezzo(m.punti[i], {arial(14, true), Qt::AlignCenter, false, false}, tabellone_);
+    }
+
+    frame1_ = new Pezzo(m.Frame1, {QFont(), Qt::AlignCenter, false, true, true}, tabellone_);
+    diTabellone_.push_back(frame1_);
+    for (auto& s : m.sign)
+        pezzo(s, {fontCasella(), Qt::AlignCenter, true, true, false, true}, frame1_);
+    pezzo(m.Parola, {arial(14, true), Qt::AlignCenter, false, true}, frame1_, [this] { r_.clickParola(); });
+    for (int i = 1; i <= 4; ++i)
+        pezzo(m.fumetto[i], {QFont(), Qt::AlignCenter, false, false}, frame1_, [this] { r_.clickFumetto(); });
+    pezzo(m.battuta[1], {carattere(QStringLiteral("Comic Sans MS"), 15, true), Qt::AlignCenter, true, false}, frame1_,
+          [this] { r_.clickFumetto(); });
+    pezzo(m.battuta[2], {carattere(QStringLiteral("Comic Sans MS"), 11, true), Qt::AlignCenter, true, false}, frame1_,
+          [this] { r_.clickFumetto(); });
+
+    cornice_ = new Pezzo(m.Cornice, {QFont(), Qt::AlignCenter, false, true, true}, tabellone_);
+    diTabellone_.push_back(cornice_);
+    pezzo(m.Labverbi, {arial(11, true), Qt::AlignLeft | Qt::AlignVCenter, false, false}, cornice_);
+    pezzo(m.Lab[1], trasparente, cornice_);
+    pezzo(m.Lab[2], trasparente, cornice_);
+
+    pezzo(m.foto1, {QFont(), Qt::AlignCenter, false, false, false, true}, tabellone_);
+    pezzo(m.foto2, {QFont(), Qt::AlignCenter, false, false, false, true}, tabellone_);
+    pezzo(m.arapacis, {QFont(), Qt::AlignCenter, false, false}, tabellone_, [this] { r_.clickArapacis(); });
+    pezzo(m.Label1, trasparente, tabellone_, [this] { r_.clickLabel1(); });
+    pezzo(m.Label2, {arial(9, true), Qt::AlignRight | Qt::AlignVCenter, false, false}, tabellone_);
+    pezzo(m.Iml[7], {QFont(), Qt::AlignCenter, false, false}, tabellone_);
+    pezzo(m.Imr[7], {QFont(), Qt::AlignCenter, false, false}, tabellone_);
+
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, [this] { esegui([this] { r_.Timer1_Timer(); }); });
+
+    setFixedSize(sizeHint());
+}
+
+void LexorioView::rispecchia()
+{
+    auto& m = r_.m;
+    for (Pezzo* p : diTabellone_)
+        p->rispecchia();
+    for (Pezzo* p : diFrame1_)
+        p->rispecchia();
+    for (Pezzo* p : diCornice_)
+        p->rispecchia();
+
+    if (timer_.interval() != m.Timer1.interval)
+        timer_.setInterval(m.Timer1.interval);
+    if (timer_.isActive() != m.Timer1.enabled) {
+        if (m.Timer1.enabled)
+            timer_.start();
+        else
+            timer_.stop();
+    }
+
+    if (primoRispecchio_ && m.windowShown) {
+        primoRispecchio_ = false;
+        move(px(m.window.left), px(m.window.top));
+    }
+    if (m.windowShown != isVisible())
+        setVisible(m.windowShown);
+}
+
+void LexorioView::ridisegnaSubito()
+{
+    rispecchia();
+    if (isVisible())
+        repaint();
+}
+
+void LexorioView::keyPressEvent(QKeyEvent* ev)
+{
+    const int codice = codiceTasto(ev);
+    if (codice == 0) {
+        QMainWindow::keyPressEvent(ev);
+        return;
+    }
+    esegui([this, codice] { r_.tasto(codice); });
+}
+
+void LexorioView::closeEvent(QCloseEvent* ev)
+{
+    r_.chiusura();
+    ev->accept();
+}
+
+} // namespace lex::ui

@@ -1,0 +1,44 @@
+// The main window "Lexorio !": builds its pieces once, forwards keys, clicks, menu commands
+// and timer ticks to the rules, and mirrors the model after each of them.
+#pragma once
+
+#include "shell/lexorio.h"
+#include "shell/ui/pezzo.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <vector>
+
+namespace lex::ui {
+
+class LexorioView : public QMainWindow {
+public:
+    explicit LexorioView(Lexorio& regole);
+
+    void rispecchia();        // the model's state onto the widgets
+    void ridisegnaSubito();   // mirror and paint now, before a pause that lets no event run
+    QWidget* tabellone() const { return tabellone_; }
+    QTimer& timer() { return timer_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* ev) override;
+    void closeEvent(QCloseEvent* ev) override;
+
+private:
+    template <typename F> void esegui(F&& f);
+    Pezzo* pezzo(const Elemento& e, Stile stile, QWidget* genitore, std::function<void()> click = {});
+
+    Lexorio& r_;
+    QWidget* tabellone_;
+    QTimer timer_;
+    Pezzo* frame1_ = nullptr;
+    Pezzo* cornice_ = nullptr;
+    std::vector<Pezzo*> diTabellone_, diFrame1_, diCornice_;
+    bool primoRispecchio_ = true;
+};
+
+// Converts a key event into the character code the rules expect (27 Esc, 13 Enter, 32 space,
+// '0', '1', ...); 0 when the key types no character.
+int codiceTasto(const QKeyEvent* ev);
+
+} // namespace lex::ui

@@ -1,0 +1,171 @@
+// Invariant: start-up always ends on the start screen (or ends the process after a fatal
+// message), the channels are opened and closed in their fixed orders, and leaving through
+// the quit question runs nothing else.
+#include "fakes.h"
+#include "shell/fatale.h"
+
+#include <gtest/gtest.h>
+
+using namespace lex;
+using namespace lex::test;
+
+namespace {
+
+QByteArray vocabolario(int n)
+{
+    QByteArray out = "0;0;Lexorio;titolo\r\n";
+    for (int i = 1; i < n; ++i)
+        out += "1;1;w" + QByteArray::number(i) + ";t" + QByteArray::number(i) + "\r\n";
+    return out;
+}
+
+struct Avvio : ::testing::Test {
+    CartellaTemporanea cartella;
+    Banco banco;
+    std::unique_ptr<Lexorio> lex = banco.lexorio();
+};
+
+} // namespace
+
+TEST_F(Avvio, SchermataIniziale)
+{
+    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(200));
+    banco.casuale.valori = {0.0, 0.99};
+    lex->avvio();
+
+    EXPECT_TRUE(banco.box.mostrati.empty());
+    EXPECT_EQ(lex->vocabolario.ultimovoc, 199);
+    EXPECT_EQ(lex->s.numgiocatori, 2);
+    EXPECT_EQ(lex->s.numcaselle, 12);
+    EXPECT_EQ(lex->s.altezzabarra, 1605);
+    EXPECT_EQ(lex->s.filevoc, QStringLiteral("vocaboli.txt"));
+    EXPECT_EQ(lex->s.filecaricato, QStringLiteral("vocaboli.txt"));
+    EXPECT_TRUE(lex->m.tag.isEmpty());
+    EXPECT_EQ(lex->m.Parola.text, QStringLiteral("Un tasto per iniziare"));
+    EXPECT_EQ(lex->m.foto1.picture, QStringLiteral("foto1"));
+    EXPECT_EQ(lex->m.foto2.picture, QStringLiteral("foto6"));
+    EXPECT_TRUE(lex->m.Timer1.enabled);
+    EXPECT_EQ(lex->m.Timer1.interval, 1000);
+    EXPECT_FALSE(lex->m.Cornice.visible);
+    EXPECT_TRUE(lex->m.arapacis.visible);
+    EXPECT_DOUBLE_EQ(lex->m.arapacis.top, lex->m.foto1.top);
+    EXPECT_DOUBLE_EQ(lex->m.arapacis.left, lex->m.Cornice.left);
+    EXPECT_FALSE(lex->impostazioniEsiste()); // created for the switches, then destroyed
+    // Centred on the 1280 x 1024 screen of the fake.
+    EXPECT_DOUBLE_EQ(lex->m.window.left, (1280 * 15 - 7035) / 2.0);
+    EXPECT_DOUBLE_EQ(lex->m.window.top, (1024 * 15 - 6300) / 2.0);
+
+    const QStringList aperture = banco.canali.log->mid(0, 4);
+    EXPECT_EQ(aperture, (QStringList{"Vittoria.wav Open", "Right.wav Open", "Wrong.wav Open", "musica.mid Open"}));
+    EXPECT_TRUE(banco.canali.vittoria->notifica);
+    EXPECT_FALSE(banco.canali.musica->notifica || banco.canali.right->notifica || banco.canali.wrong->notifica);
+}
+
+TEST_F(Avvio, CanaliMancantiNonFermanoNulla)
+{
+    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(200));
+    for (auto* c : {banco.canali.musica, banco.canali.right, banco.canali.wrong, banco.canali.vittoria})
+        c->apribile = false;
+    lex->avvio();
+    EXPECT_TRUE(banco.box.mostrati.empty());
+    EXPECT_TRUE(lex->m.Timer1.enabled);
+}
+
+TEST_F(Avvio, VocabolarioAssenteOCorto)
+{
+    EXPECT_THROW(lex->avvio(), ProcessoTerminato);
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("File vocaboli.txt assente o difettoso"));
+    EXPECT_EQ(banco.box.mostrati[0].titolo, QStringLiteral("lexorio"));
+    EXPECT_EQ(banco.box.mostrati[0].icona, Icona::Errore);
+}
+
+TEST_F(Avvio, MessaggiDelCaricamento)
+{
+    // 99 records and two faulty lines: the report first, then the count.
+    QByteArray dati = "uno\r\n" + vocabolario(99) + "due\r\n";
+    cartella.scrivi(QStringLiteral("vocaboli.txt"), dati);
+    lex->aprivocaboli(QStringLiteral("vocaboli.txt"));
+    ASSERT_EQ(banco.box.mostrati.size(), 2u);
+    EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("uno\r\ndue\r\n"));
+    EXPECT_EQ(banco.box.mostrati[0].titolo, QStringLiteral("Record difettosi nel file  vocaboli.txt"));
+    EXPECT_EQ(banco.box.mostrati[0].icona, Icona::Avviso);
+    EXPECT_EQ(banco.box.mostrati[1].testo, QStringLiteral("Solo 99 vocaboli nel file  vocaboli.txt"));
+    EXPECT_EQ(banco.box.mostrati[1].titolo, QStringLiteral("lexorio"));
+
+    banco.box.mostrati.clear();
+    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(100));
+    lex->aprivocaboli(QStringLiteral("vocaboli.txt"));
+    EXPECT_TRUE(banco.box.mostrati.empty());
+
+    QByteArray troppi;
+    for (int i = 0; i < 30; ++i)
+        troppi += "riga senza punti e virgola\r\n";
+    cartella.scrivi(QStringLiteral("vocpers.txt"), troppi);
+    EXPECT_THROW(lex->aprivocaboli(QStringLiteral("vocpers.txt")), ProcessoTerminato);
+    EXPECT_EQ(banco.box.mostrati.back().titolo, QStringLiteral("Troppi record difettosi nel file vocpers.txt"));
+    EXPECT_EQ(banco.box.mostrati.back().icona, Icona::Errore);
+}
+
+TEST_F(Avvio, PiuDi1801Record)
+{
+    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(1900));
+    lex->aprivocaboli(QStringLiteral("vocaboli.txt"));
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    EXPECT_TRUE(banco.box.mostrati[0].testo.contains(QStringLiteral("1801")));
+    EXPECT_EQ(lex->vocabolario.ultimovoc, 1800);
+}
+
+TEST_F(Avvio, UscitaConfermataOAnnullata)
+{
+    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(200));
+    lex->avvio();
+    const auto prima = lex->m.Parola.text;
+
+    banco.box.risposte = {Risposta::Annulla};
+    lex->tasto(27);
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("Confermi l'uscita dal programma?"));
+    EXPECT_EQ(banco.box.mostrati[0].titolo, QStringLiteral("Fine lavoro"));
+    EXPECT_EQ(banco.box.mostrati[0].icona, Icona::Domanda);
+    EXPECT_EQ(banco.box.mostrati[0].pulsanti, Pulsanti::OkAnnulla);
+    EXPECT_EQ(lex->m.Parola.text, prima);
+
+    const auto comandi = banco.canali.log->size();
+    banco.box.risposte = {Risposta::Ok};
+    try {
+        lex->clickLabel1();
+        FAIL() << "OK must end the program";
+    } catch (const ProcessoTerminato& t) {
+        EXPECT_EQ(t.codice, 0);
+    }
+    EXPECT_EQ(banco.canali.log->size(), comandi); // no close sequence
+    EXPECT_THROW(lex->menuEsci(), ProcessoTerminato);
+}
+
+TEST_F(Avvio, ChiusuraEInfo)
+{
+    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(200));
+    lex->avvio();
+    banco.canali.log->clear();
+    lex->chiusura();
+    EXPECT_EQ(*banco.canali.log, (QStringList{"musica.mid Close", "Vittoria.wav Close", "Right.wav Close", "Wrong.wav Close"}));
+    lex->menuInfo();
+    EXPECT_EQ(banco.finestre.infoMostrate, 1);
+}
+
+TEST(ErroreFatale, TestoTitoloEFine)
+{
+    Banco banco;
+    try {
+        erroreFatale(banco.porte, 75);
+        FAIL();
+    } catch (const ProcessoTerminato&) {
+    }
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("errore  75")); // "errore " and the number's blank
+    EXPECT_EQ(banco.box.mostrati[0].titolo, QStringLiteral("lexorio"));
+    EXPECT_EQ(banco.box.mostrati[0].icona, Icona::Nessuna);
+    EXPECT_EQ(conSpazio(-3), QStringLiteral("-3"));
+    EXPECT_EQ(conSpazio(0), QStringLiteral(" 0"));
+}
