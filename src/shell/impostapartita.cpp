@@ -34,6 +34,9 @@ void Lexorio::precompilaImpostazioni()
     auto& w = impostazioni().m;
     w.Giocatori[1].selected = s.numgiocatori == 1;
     w.Giocatori[2].selected = s.numgiocatori != 1;
+    // Selecting the option by code has the effect of a click: player 2's corner follows it.
+    const bool due = s.numgiocatori != 1;
+    w.Picture1[2].visible = w.Picture1[4].visible = w.battuta[2].visible = w.nomefoto[2].visible = due;
     w.musica.value = s.conmusica ? 1 : 0;
     w.suoni.value = s.consuoni ? 1 : 0;
     w.similino.value = s.escludisimili ? 1 : 0;

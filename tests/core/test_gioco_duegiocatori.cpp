@@ -117,6 +117,9 @@ TEST_F(DueGiocatori, VinceIlDestroAlSestoPunto)
     finoAlPrompt();
     // A new game from the prompt brings both columns back down.
     lx->tasto('q');
+    ASSERT_EQ(viste.size(), 2u);
+    EXPECT_TRUE(viste[1].Giocatori[2].selected);
+    EXPECT_TRUE(viste[1].Picture1[2].visible && viste[1].nomefoto[2].visible && viste[1].battuta[2].visible);
     EXPECT_DOUBLE_EQ(m.barra[1].height, 1575);
     EXPECT_EQ(m.punti[1].text, "0");
     EXPECT_EQ(lx->s.bloccato[2], 0);

@@ -151,6 +151,7 @@ TEST_F(Partita, SecondaPartitaConLeSceltePrecedenti)
     EXPECT_EQ(w.Chfreq[0].value, 0);
     EXPECT_TRUE(w.Frame3.visible);
     EXPECT_EQ(w.quverbi.tag, "20");
+    EXPECT_FALSE(w.Picture1[2].visible || w.nomefoto[2].visible); // one player: no left corner
 
     EXPECT_TRUE(b.box.mostrati.empty());
     EXPECT_EQ(lx->liste.vocabolo.size(), 20);
@@ -375,4 +376,40 @@ TEST_F(Partita, SuoniDelGiudizio)
         giusta(13);
     EXPECT_EQ(b.canali.log->count("Right.wav Play"), 10);
     EXPECT_EQ(b.canali.log->count("Vittoria.wav Play"), 1);
+}
+
+TEST_F(Partita, ElencoPersonaleCaricatoUnaVolta)
+{
+    avvia(vocabolario(20));
+    QByteArray personale = "0;1;primus;primo\r\n";
+    for (int i = 1; i <= 15; ++i)
+        personale += "0;" + QByteArray::number(i % 2 + 1) + ";meum" + QByteArray::number(i) + ";mio" + QByteArray::number(i) + "\r\n";
+    cartella.scrivi(QStringLiteral("vocpers.txt"), personale);
+    Scelte mia;
+    mia.frequenze = {1, 0, 0, 0, 0};
+    scelte.push_back(mia);
+    lx->tasto(13);
+    EXPECT_EQ(lx->s.filecaricato, "vocpers.txt");
+    EXPECT_EQ(lx->liste.vocabolo.size(), 15);
+    EXPECT_EQ(lx->liste.vocabolo.first(), "meum1");
+    lx->m.Parola.text = QStringLiteral("Un tasto per ripartire");
+
+    // Gone from the disk: a second load would stop the program, so none may happen.
+    QFile::remove(QStringLiteral("vocpers.txt"));
+    mia.cambiato = false;
+    scelte.push_back(mia);
+    lx->tasto(13);
+    ASSERT_EQ(viste.size(), 2u);
+    EXPECT_FALSE(viste[1].Frame3.visible);
+    EXPECT_EQ(viste[1].Chfreq[0].value, 1);
+    EXPECT_EQ(viste[1].Chfreq[1].value, 0);
+    EXPECT_EQ(lx->s.turnoaperto, 1);
+    EXPECT_EQ(lx->liste.vocabolo.size(), 15);
+
+    // Back to the main list: loaded again, and selected anew.
+    lx->m.Parola.text = QStringLiteral("Un tasto per ripartire");
+    scelte.push_back(Scelte{});
+    lx->tasto(13);
+    EXPECT_EQ(lx->s.filecaricato, "vocaboli.txt");
+    EXPECT_EQ(lx->liste.vocabolo.size(), 20);
 }
