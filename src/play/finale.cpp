@@ -17,6 +17,9 @@ void Lexorio::finepartita()
         m.battuta[1].text = m.Imr[4].tag;
         m.fumetto[2].visible = true;
         m.battuta[1].visible = true;
+        // The hidden left head only times the wait for the prompt: start it where a falling
+        // head starts, so every one-player game waits the same.
+        m.Iml[7].top = m.figura[2].top + 105;
     }
     auto sconfitta = [this](std::array<Elemento, 8>& perdente, std::array<Elemento, 8>& vincente, std::size_t p,
                             int fumettoVittoria, int fumettoSconfitta, double scartoTesta) {
