@@ -12,7 +12,7 @@ PKGS=(
   # run
   timgm6mb-soundfont fonts-liberation2 fonts-comic-neue
   # headless runs and tests
-  xvfb xauth
+  xvfb xauth python3
 )
 
 missing=()

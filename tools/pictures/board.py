@@ -58,29 +58,25 @@ def ground(w, h, colour):
 def head(svg, cx, cy, yaw=0.0, pitch=0.0, eyes="open"):
     """A marble head, centre (cx, cy), about 11 x 13. yaw -1 looks to the picture's left, +1 to its right;
     pitch -1 nods down, +1 looks up."""
+    if abs(yaw) >= 0.5:
+        return turned_head(svg, cx, cy, 1 if yaw > 0 else -1, eyes)
     rx, ry = 5.4, 6.6
-    fx = cx + 3.2 * yaw                 # the middle of the face moves round the skull as the head turns
-    fy = cy + 0.6 - 1.7 * pitch
+    fy = cy + 0.6 - 1.7 * pitch         # the features slide down the face as it nods, up as it looks up
     skin = svg.linear([(0, MARBLE_HI), (0.55, MARBLE), (1, MARBLE_SH)], 0, 0, 1, 0.4)
     hair_fill = svg.linear([(0, MARBLE), (1, MARBLE_SH)], 0, 0, 1, 1)
     out = []
-
-    def ear(x, y, near=False):
-        return group([ellipse(x, y, 1.15, 1.9, fill=MARBLE_MID, stroke=INK, stroke_width=0.5),
-                      path(f"M{f(x + 0.2)},{f(y - 1)} Q{f(x - 0.5)},{f(y)} {f(x + 0.2)},{f(y + 1)}",
-                           fill="none", stroke=MARBLE_DK, stroke_width=0.4)])
-
     ear_y = cy + 0.9 + 0.9 * pitch
-    if abs(yaw) < 0.5:
-        out.append(ear(cx - rx + 0.1, ear_y))
-        out.append(ear(cx + rx - 0.1, ear_y))
+    for x in (cx - rx + 0.1, cx + rx - 0.1):
+        out.append(group([ellipse(x, ear_y, 1.15, 1.9, fill=MARBLE_MID, stroke=INK, stroke_width=0.5),
+                          path(f"M{f(x + 0.2)},{f(ear_y - 1)} Q{f(x - 0.5)},{f(ear_y)} {f(x + 0.2)},{f(ear_y + 1)}",
+                               fill="none", stroke=MARBLE_DK, stroke_width=0.4)]))
     out.append(ellipse(cx, cy, rx, ry, fill=skin, stroke=INK, stroke_width=0.7))
     # Under the chin when the head is raised.
     if pitch > 0.5:
         out.append(path(f"M{f(cx - 3)},{f(cy + ry - 1.2)} Q{f(cx)},{f(cy + ry + 0.8)} {f(cx + 3)},{f(cy + ry - 1.2)}",
                         fill="none", stroke=MARBLE_SH, stroke_width=0.8))
     # Hair: a cap of curls over the back of the skull down to a hairline above the brows.
-    a0, a1 = 166 - 14 * yaw, 374 - 14 * yaw
+    a0, a1 = 166, 374
     pts = []
     n = 22
     for i in range(n + 1):
@@ -88,53 +84,86 @@ def head(svg, cx, cy, yaw=0.0, pitch=0.0, eyes="open"):
         r = 1.06 if i % 2 else 1.0
         pts.append((cx + rx * r * math.cos(a), cy + ry * r * math.sin(a) - 0.2))
     hl = fy - 3.5                      # hairline over the middle of the forehead
-    right_temple = (cx + rx * 0.86 + (0.0 if yaw <= 0.5 else -0.6), cy - 0.8 + (1.2 if yaw < -0.5 else 0))
-    left_temple = (cx - rx * 0.86 + (0.0 if yaw >= -0.5 else 0.6), cy - 0.8 + (1.2 if yaw > 0.5 else 0))
+    right_temple = (cx + rx * 0.86, cy - 0.8)
+    left_temple = (cx - rx * 0.86, cy - 0.8)
     d = f"M{f(pts[0][0])},{f(pts[0][1])} " + " ".join(f"L{f(x)},{f(y)}" for x, y in pts[1:])
     # Forehead locks, the classical row of commas.
-    d += (f" L{f(right_temple[0])},{f(right_temple[1])} Q{f(fx + 3)},{f(hl - 0.4)} {f(fx + 1.6)},{f(hl + 0.5)}"
-          f" Q{f(fx + 0.9)},{f(hl - 0.7)} {f(fx)},{f(hl + 0.6)} Q{f(fx - 0.9)},{f(hl - 0.7)} {f(fx - 1.6)},{f(hl + 0.5)}"
-          f" Q{f(fx - 3)},{f(hl - 0.4)} {f(left_temple[0])},{f(left_temple[1])} Z")
+    d += (f" L{f(right_temple[0])},{f(right_temple[1])} Q{f(cx + 3)},{f(hl - 0.4)} {f(cx + 1.6)},{f(hl + 0.5)}"
+          f" Q{f(cx + 0.9)},{f(hl - 0.7)} {f(cx)},{f(hl + 0.6)} Q{f(cx - 0.9)},{f(hl - 0.7)} {f(cx - 1.6)},{f(hl + 0.5)}"
+          f" Q{f(cx - 3)},{f(hl - 0.4)} {f(left_temple[0])},{f(left_temple[1])} Z")
     out.append(path(d, fill=hair_fill, stroke=INK, stroke_width=0.55, stroke_linejoin="round"))
     for i in range(4):
         a = math.radians(a0 + 25 + (a1 - a0 - 50) * (i + 0.5) / 4)
         x, y = cx + rx * 0.62 * math.cos(a), cy + ry * 0.66 * math.sin(a)
         if y < hl - 0.5:
             out.append(path(f"M{f(x - 0.9)},{f(y + 0.3)} q0.9,-1.2 1.8,0", fill="none", stroke=MARBLE_DK, stroke_width=0.4))
-    # The face.
-    lx = fx - 2.3 * (1 + 0.15 * yaw) if yaw <= 0 else fx - 2.3 * (1 + 0.38 * yaw)
-    rxe = fx + 2.3 * (1 - 0.15 * yaw) if yaw >= 0 else fx + 2.3 * (1 - 0.38 * yaw)
+    # The face: brows, eyes (or shut lids), nose, mouth.
     ey = fy - 0.2
-    for x, sc in ((lx, 1 + 0.3 * yaw), (rxe, 1 - 0.3 * yaw)):
-        sc = max(0.55, min(1.0, sc))
-        out.append(line(x - 1.2 * sc, ey - 1.35, x + 1.2 * sc, ey - 1.35 - 0.15, stroke=MARBLE_DK, stroke_width=0.6,
-                        stroke_linecap="round"))
+    for x in (cx - 2.3, cx + 2.3):
+        out.append(line(x - 1.2, ey - 1.35, x + 1.2, ey - 1.5, stroke=MARBLE_DK, stroke_width=0.6, stroke_linecap="round"))
         if eyes == "open":
-            out.append(ellipse(x, ey, 0.85 * sc, 0.62, fill="#3a3129"))
+            out.append(ellipse(x, ey, 0.85, 0.62, fill="#3a3129"))
         else:
-            out.append(path(f"M{f(x - 0.9 * sc)},{f(ey)} Q{f(x)},{f(ey + 0.7)} {f(x + 0.9 * sc)},{f(ey)}",
+            out.append(path(f"M{f(x - 0.9)},{f(ey)} Q{f(x)},{f(ey + 0.7)} {f(x + 0.9)},{f(ey)}",
                             fill="none", stroke="#3a3129", stroke_width=0.5))
-    if abs(yaw) < 0.5:
-        out.append(poly([(fx + 0.15, ey - 0.2), (fx + 1.05, ey + 2.5), (fx - 0.35, ey + 2.7)], fill=MARBLE_SH))
-        out.append(path(f"M{f(fx - 0.2)},{f(ey - 0.4)} L{f(fx - 0.8)},{f(ey + 2.5)} L{f(fx + 0.9)},{f(ey + 2.7)}",
-                        fill="none", stroke=INK, stroke_width=0.4, stroke_linejoin="round"))
-    else:
-        s = 1 if yaw > 0 else -1
-        out.append(poly([(fx, ey - 0.5), (fx + 2.2 * s, ey + 2.3), (fx + 0.25 * s, ey + 2.8)],
-                        fill=MARBLE, stroke=INK, stroke_width=0.45, stroke_linejoin="round"))
+    out.append(poly([(cx + 0.15, ey - 0.2), (cx + 1.05, ey + 2.5), (cx - 0.35, ey + 2.7)], fill=MARBLE_SH))
+    out.append(path(f"M{f(cx - 0.2)},{f(ey - 0.4)} L{f(cx - 0.8)},{f(ey + 2.5)} L{f(cx + 0.9)},{f(ey + 2.7)}",
+                    fill="none", stroke=INK, stroke_width=0.4, stroke_linejoin="round"))
     my = fy + 3.7 + (0.2 if pitch > 0.5 else 0)
     if eyes == "open":
-        out.append(line(fx - 1.3 * (1 + 0.3 * yaw), my, fx + 1.3 * (1 - 0.3 * yaw), my, stroke="#5e5447",
-                        stroke_width=0.6, stroke_linecap="round"))
+        out.append(line(cx - 1.3, my, cx + 1.3, my, stroke="#5e5447", stroke_width=0.6, stroke_linecap="round"))
     else:
-        out.append(ellipse(fx + 0.2 * yaw, my + 0.2, 0.7, 0.55, fill="#3a3129"))
-    if abs(yaw) >= 0.5:
-        # The far ear shows on the side the head turns away from.
-        out.append(ear(cx - 3.7 * yaw, ear_y))
+        out.append(ellipse(cx, my + 0.2, 0.7, 0.55, fill="#3a3129"))
     return out
 
 
-def bust_body(svg, turn=0.0):
+def turned_head(svg, cx, cy, side, eyes="open"):
+    """The head turned almost into profile, nose to the picture's left (side -1) or right (+1)."""
+    rx, ry = 5.4, 6.6
+    ey = cy + 0.4
+    skin = svg.linear([(0, MARBLE_HI), (0.55, MARBLE), (1, MARBLE_SH)], 0, 0, 1, 0.4)
+    hair_fill = svg.linear([(0, MARBLE), (1, MARBLE_SH)], 0, 0, 1, 1)
+    # Drawn looking left; mirrored for the right.
+    out = [ellipse(cx, cy, rx, ry, fill=skin, stroke=INK, stroke_width=0.7)]
+    # Brow, nose and chin stand out of the outline on the side the face looks to.
+    front = cx - rx
+    out.append(path(f"M{f(front + 1.4)},{f(ey - 2.6)} L{f(front - 0.5)},{f(ey - 1.2)} L{f(front - 1.6)},{f(ey + 2.4)} "
+                    f"L{f(front + 0.3)},{f(ey + 2.9)} L{f(front + 1.6)},{f(ey + 3.0)} Z", fill=MARBLE_HI, stroke="none"))
+    out.append(path(f"M{f(front + 0.1)},{f(ey - 2.2)} L{f(front - 0.5)},{f(ey - 1.2)} L{f(front - 1.6)},{f(ey + 2.4)} "
+                    f"L{f(front + 0.3)},{f(ey + 2.9)}", fill="none", stroke=INK, stroke_width=0.55, stroke_linejoin="round"))
+    # Hair over the crown and the back of the head, down to the nape.
+    a0, a1 = 214, 384
+    pts = []
+    n = 20
+    for i in range(n + 1):
+        a = math.radians(a0 + (a1 - a0) * i / n)
+        r = 1.07 if i % 2 else 1.0
+        pts.append((cx + rx * r * math.cos(a), cy + ry * r * math.sin(a) - 0.2))
+    d = f"M{f(pts[0][0])},{f(pts[0][1])} " + " ".join(f"L{f(x)},{f(y)}" for x, y in pts[1:])
+    d += (f" Q{f(cx + 2.4)},{f(ey + 2.6)} {f(cx + 1.2)},{f(ey + 1.8)} L{f(cx + 0.4)},{f(ey - 1)}"
+          f" Q{f(cx - 1.2)},{f(ey - 2.2)} {f(cx - 2.2)},{f(ey - 2.9)} Q{f(cx - 3.2)},{f(ey - 4.2)} {f(cx - 4.1)},{f(ey - 3.3)}"
+          f" Q{f(cx - 4.3)},{f(ey - 4.6)} {f(pts[0][0])},{f(pts[0][1])} Z")
+    out.append(path(d, fill=hair_fill, stroke=INK, stroke_width=0.55, stroke_linejoin="round"))
+    for x, y in ((cx - 1, cy - 4.2), (cx + 2.2, cy - 3), (cx + 3.2, cy + 0.4)):
+        out.append(path(f"M{f(x - 0.9)},{f(y + 0.3)} q0.9,-1.2 1.8,0", fill="none", stroke=MARBLE_DK, stroke_width=0.4))
+    # Ear in the middle of the side of the head.
+    out.append(ellipse(cx + 0.9, ey + 0.6, 1.2, 1.9, fill=MARBLE_MID, stroke=INK, stroke_width=0.5))
+    out.append(path(f"M{f(cx + 1.3)},{f(ey - 0.4)} Q{f(cx + 0.4)},{f(ey + 0.6)} {f(cx + 1.2)},{f(ey + 1.6)}",
+                    fill="none", stroke=MARBLE_DK, stroke_width=0.4))
+    # The near eye under its brow, the mouth towards the front.
+    ex = front + 2.4
+    out.append(line(ex - 1.3, ey - 1.5, ex + 0.9, ey - 1.2, stroke=MARBLE_DK, stroke_width=0.6, stroke_linecap="round"))
+    if eyes == "open":
+        out.append(path(f"M{f(ex - 0.9)},{f(ey)} L{f(ex + 0.6)},{f(ey - 0.55)} L{f(ex + 0.6)},{f(ey + 0.55)} Z", fill="#3a3129"))
+    else:
+        out.append(line(ex - 0.9, ey + 0.1, ex + 0.7, ey + 0.1, stroke="#3a3129", stroke_width=0.5))
+    out.append(line(cx - 3.7, ey + 4.0, cx - 2.1, ey + 3.9, stroke="#5e5447", stroke_width=0.6, stroke_linecap="round"))
+    if side > 0:
+        out = [group(out, transform=f"translate({f(2 * cx)},0) scale(-1,1)")]
+    return out
+
+
+def bust_body(svg):
     """Toga-draped chest and neck on its small pedestal, for a head centred at (17, 10.5)."""
     toga = svg.linear([(0, MARBLE_HI), (0.5, MARBLE), (1, MARBLE_SH)], 0, 0, 1, 0.5)
     neck = svg.linear([(0, MARBLE), (1, MARBLE_SH)])
@@ -173,7 +202,7 @@ def bust_frame(svg, frame, w, colour):
 def slumped(svg, colour, mirror):
     """The error pose: the bust has slid sideways on its pedestal, head hanging on the shoulder, eyes shut."""
     body = bust_body(svg)
-    hd = group(head(svg, 17, 11.2, 0, -1, eyes="shut"), transform="rotate(-46 17 17.5)")
+    hd = group(head(svg, 17, 11.6, 0, -0.4, eyes="shut"), transform="rotate(-52 17 18)")
     figure = group(body + [hd], transform="rotate(-15 17 31)")
     top = socle(svg) + [figure]
     if mirror:
@@ -219,7 +248,7 @@ def base_piece(svg, colour):
     out.append(rect(4.6, 3.6, 24.8, 4.6, rx=2.3, fill=m, stroke=INK, stroke_width=0.6))          # upper torus
     out.append(path("M6.6,8.2 L27.4,8.2 Q25.6,9.9 27.4,11.6 L6.6,11.6 Q8.4,9.9 6.6,8.2 Z",
                     fill=MARBLE_SH, stroke=INK, stroke_width=0.5))                                # scotia
-    out.append(rect(5.8, 9.6, 22.4, 0.6, fill=MARBLE_DK, fill_opacity=0.6))
+    out.append(rect(8.4, 9.6, 17.2, 0.6, fill=MARBLE_DK, fill_opacity=0.6))
     out.append(rect(2.8, 11.6, 28.4, 5.8, rx=2.9, fill=m, stroke=INK, stroke_width=0.6))         # lower torus
     out.append(rect(6, 12.6, 20, 1, rx=0.5, fill=MARBLE_HI, fill_opacity=0.8))
     plinth = svg.linear([(0, MARBLE_HI), (0.4, MARBLE), (1, MARBLE_SH)], 0, 0, 0, 1)
@@ -265,7 +294,7 @@ def mask(svg, cx, cy, s, comic):
             group(parts, transform=f"translate({f(cx)},{f(cy)}) scale({f(k)})")]
 
 
-def fruit(svg, kind, x, y, s, rng):
+def fruit(svg, kind, x, y, s):
     """One piece of the garland: apple, grapes, pomegranate, pine cone, pear."""
     out = []
     sh = lambda el: group([el], transform="translate(0.7,0.9)", opacity=0.5)
@@ -335,6 +364,13 @@ def barrone(svg):
                 lf = lambda fill, stroke, x=x, y=y, ang=ang, size=size: leaf(x, y, ang + 180, size, size * 0.32, fill, stroke, 0.4,
                                                                           vein=MARBLE_SH if stroke else None)
                 out += relief(svg, [(lf, leaf_fill)])
+            # An inner layer of shorter leaves, pointing down the rope, thickens the bundle.
+            if j % 2 == 0:
+                for sgn in (-1, 1):
+                    ang = 90 + sgn * (30 + rng.uniform(-6, 6))
+                    size = 6.4 + rng.uniform(-0.6, 0.8)
+                    lf = lambda fill, stroke, x=x, y=y + 2.1, ang=ang, size=size: leaf(x, y, ang + 180, size, size * 0.34, fill, stroke, 0.4)
+                    out += relief(svg, [(lf, leaf_fill)])
             y += 4.2
             j += 1
         # Fruit over the rope.
@@ -342,7 +378,7 @@ def barrone(svg):
         for k in range(n):
             yy = y0 + span * (k + 0.5) / n
             kind = kinds[(k + i * 2) % len(kinds)]
-            out += fruit(svg, kind, sway(yy) + rng.uniform(-1.2, 1.2), yy, 1.35, rng)
+            out += fruit(svg, kind, sway(yy) + rng.uniform(-1.2, 1.2), yy, 1.35)
     for i, my in enumerate(masks):
         out += mask(svg, 23, my, 28, comic=(i % 2 == 0))
     return out
@@ -367,7 +403,6 @@ def arapacis(svg):
     out.append(path(f"M{W - 4},4 V{H - 4} H4 L5,{H - 5} H{W - 5} V5 Z", fill=MARBLE_HI))
     out.append(rect(0.5, 0.5, W - 1, H - 1, fill="none", stroke=INK_SOFT, stroke_width=1))
     # Acanthus scrolls: tendrils rolling out from a central stem, as on the altar's lower frieze.
-    stem = [(90, 60)]
     scrolls = []
     for sgn in (-1, 1):
         for k, (cx, cy, r) in enumerate(((90 + 30 * sgn, 36, 13), (90 + 62 * sgn, 33, 14))):

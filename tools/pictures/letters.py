@@ -43,9 +43,9 @@ GLYPHS = {
     "X": (66, [("l", 9, 0, 57, 100, "thick"), ("l", 57, 0, 9, 100, "thin"), ("serif", 0, 20, "top"),
                ("serif", 47, 66, "top"), ("serif", 0, 19, "bot"), ("serif", 46, 66, "bot")]),
     "O": (78, [("ring", 39, 50, 38, 51, 24, 43.5)]),
-    "R": (64, [("l", 14, 0, 14, 100, "thick"), ("p", "M14,{t} H35 C53,{t} 58,12 58,27 C58,43 52,51 35,51 H14", "mid"),
-               ("l", 33, 51, 60, 100, "thick"), ("serif", 2, 26, "top"), ("serif", 2, 26, "bot"),
-               ("serif", 52, 66, "bot")]),
+    "R": (66, [("l", 14, 0, 14, 100, "thick"), ("p", "M14,{t} H35 C53,{t} 58,12 58,27 C58,43 52,51 35,51 H14", "mid"),
+               ("l", 33, 51, 59, 100, "thick"), ("serif", 2, 26, "top"), ("serif", 2, 26, "bot"),
+               ("serif", 51, 66, "bot")]),
     "V": (66, [("l", 7, 0, 33, 100, "thick"), ("l", 59, 0, 33, 100, "thin"), ("serif", 0, 19, "top"),
                ("serif", 50, 66, "top")]),
     "A": (68, [("l", 34, 0, 8, 100, "thin"), ("l", 34, 0, 60, 100, "thick"), ("bar", 18, 51, 68, "thin"),
@@ -54,14 +54,26 @@ GLYPHS = {
     "T": (62, [("bar", 2, 60, "top", "thin"), ("l", 31, 0, 31, 100, "thick"), ("l", 3, 0, 3, 16, "thin"),
                ("l", 59, 0, 59, 16, "thin"), ("serif", 19, 43, "bot")]),
     "S": (56, [("p", "M51,17 C47,6 39,2 29,2 C16,2 8,10 8,23 C8,38 22,44 30,48 C43,54 50,61 50,76 "
-                     "C50,91 40,98 27,98 C16,98 8,93 4,81", "thick-s"), ("l", 52, 2, 52, 20, "thin"),
-               ("l", 4, 80, 4, 98, "thin")]),
+                     "C50,91 40,98 27,98 C16,98 8,93 6,81", "thick-s"), ("l", 52, 2, 52, 20, "thin"),
+               ("l", 6, 80, 6, 98, "thin")]),
     "N": (70, [("l", 12, 0, 12, 100, "thin"), ("l", 58, 0, 58, 100, "thin"), ("l", 12, 0, 58, 100, "thick"),
                ("serif", 2, 22, "top"), ("serif", 48, 68, "top"), ("serif", 2, 22, "bot")]),
     "M": (86, [("l", 10, 0, 10, 100, "thin"), ("l", 76, 0, 76, 100, "thick"), ("l", 10, 0, 43, 100, "thick"),
                ("l", 43, 100, 76, 0, "thin"), ("serif", 0, 20, "bot"), ("serif", 66, 86, "bot")]),
     " ": (34, []),
 }
+
+
+def _band(x1, y1, x2, y2, w):
+    """A straight stroke of width w as a parallelogram whose ends are cut level (steep strokes) or
+    plumb (flat ones), the way a chisel ends a stroke on the cap and base lines."""
+    dx, dy = x2 - x1, y2 - y1
+    length = math.hypot(dx, dy)
+    if abs(dy) >= abs(dx):
+        h = w / 2 * length / abs(dy)
+        return [(x1 - h, y1), (x1 + h, y1), (x2 + h, y2), (x2 - h, y2)]
+    h = w / 2 * length / abs(dx)
+    return [(x1, y1 - h), (x1, y1 + h), (x2, y2 + h), (x2, y2 - h)]
 
 
 def _weight(style, cls):
@@ -76,25 +88,32 @@ def _glyph_parts(ch, style, colour, extra):
     st = STYLES[style]
     width, strokes = GLYPHS[ch]
     out = []
-    stroke = lambda d, w: path(d, fill="none", stroke=colour, stroke_width=w + 2 * extra,
-                               stroke_linecap="square" if extra else "butt", stroke_linejoin="round")
+    stroke = lambda d, w: path(d, fill="none", stroke=colour, stroke_width=w + 2 * extra, stroke_linecap="butt",
+                               stroke_linejoin="round")
+
+    def band(x1, y1, x2, y2, w):
+        pts = " ".join(f"{f(x)},{f(y)}" for x, y in _band(x1, y1, x2, y2, w))
+        if extra:
+            return f'<polygon points="{pts}" fill="{colour}" stroke="{colour}" stroke-width="{f(2 * extra)}"/>'
+        return f'<polygon points="{pts}" fill="{colour}"/>'
+
     thin = st["thin"]
     for s in strokes:
         kind = s[0]
         if kind == "l":
             _, x1, y1, x2, y2, cls = s
-            out.append(stroke(f"M{f(x1)},{f(y1)} L{f(x2)},{f(y2)}", _weight(style, cls)))
+            out.append(band(x1, y1, x2, y2, _weight(style, cls)))
         elif kind == "bar":
             _, x1, x2, pos, cls = s
             w = _weight(style, cls)
             y = w / 2 if pos == "top" else 100 - w / 2 if pos == "bot" else pos
-            out.append(stroke(f"M{f(x1)},{f(y)} L{f(x2)},{f(y)}", w))
+            out.append(band(x1, y, x2, y, w))
         elif kind == "serif":
             if not st["serif"]:
                 continue
             _, x1, x2, pos = s
             y = thin / 2 if pos == "top" else 100 - thin / 2
-            out.append(stroke(f"M{f(x1)},{f(y)} L{f(x2)},{f(y)}", thin))
+            out.append(band(x1, y, x2, y, thin))
         elif kind == "p":
             _, d, cls = s
             w = _weight(style, "mid" if cls == "mid" else cls)

@@ -32,9 +32,9 @@ def pictures():
     out.append(("arapacis", 180, 70, False, board.arapacis))
     # Large balloons: the quote sits in the upper part, the tail sweeps down to the speaker's side.
     out.append(("fumetto1", 290, 288, False,
-                lambda s: board.fumetto(s, 290, 288, (4, 4, 286, 150, 44), (8, 283), 92, 46, 2.2)))
+                lambda s: board.fumetto(s, 290, 288, (4, 4, 286, 150, 36), (8, 283), 92, 46, 2.2)))
     out.append(("fumetto2", 290, 288, False,
-                lambda s: board.fumetto(s, 290, 288, (4, 4, 286, 150, 44), (282, 283), 198, 46, 2.2)))
+                lambda s: board.fumetto(s, 290, 288, (4, 4, 286, 150, 36), (282, 283), 198, 46, 2.2)))
     out.append(("fumetto3", 158, 161, False,
                 lambda s: board.fumetto(s, 158, 161, (3, 3, 155, 100, 30), (6, 157), 52, 30, 1.8)))
     out.append(("fumetto4", 145, 158, False,

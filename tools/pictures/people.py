@@ -178,8 +178,8 @@ def caesar(svg):
                     f"L{cx - 4.8},{cy - 10.8} L{cx - 7.6},{cy - 9.6} L{cx - 9.8},{cy - 8} Z",
                     fill=hair, stroke=INK, stroke_width=0.7, stroke_linejoin="round"))
     # The laurel wreath, both branches meeting over the brow.
-    out += laurel_branch(svg, cx, cy - 2, 13.6, 168, 262, 7, 6.2, 1, sw=0.45, berries=False)
-    out += laurel_branch(svg, cx, cy - 2, 13.6, 12, -82, 7, 6.2, -1, sw=0.45, berries=False)
+    out += laurel_branch(svg, cx, cy - 2, 13.6, 168, 262, 7, 6.2, sw=0.45, berries=False)
+    out += laurel_branch(svg, cx, cy - 2, 13.6, 12, -82, 7, 6.2, sw=0.45, berries=False)
     out += eyes(cx, cy, gap=4.8, iris="#3c3026", brow=-0.2, brow_tilt=-0.9, brow_w=1.3)
     out += nose(cx, cy, cy + 7.5, hook=0.4)
     # Lean cheeks.
@@ -372,10 +372,11 @@ def autore(svg):
         # Bow tie.
         path("M70,142 L60,137 L60,147 Z M70,142 L80,137 L80,147 Z", fill="#b3261e", stroke=INK, stroke_width=1),
         circle(70, 142, 2.2, fill="#8a1a14", stroke=INK, stroke_width=0.8),
-        # A little laurel pin on the lapel.
-        group(laurel_branch(svg, 0, 0, 4.5, 100, 250, 4, 3.2, 1, sw=0.3, berries=False), transform="translate(99,150)"),
+        # Breast pocket with the red pen of every Latin teacher.
+        rect(99.5, 146, 2.4, 12, rx=1, fill="#c8171b", stroke=INK, stroke_width=0.6),
+        rect(99.9, 145, 1.6, 3, fill=GOLD, stroke=INK, stroke_width=0.4),
+        path("M94,152 L109,151 L109.6,160 L94.6,161 Z", fill="#6e5030", stroke=INK, stroke_width=0.8),
     ]
-    out += body
     head = []
     head += neck(svg, 35, 38, 54, 6)
     head += ears(svg, 35, 31, 11.2)
@@ -383,8 +384,6 @@ def autore(svg):
     hair = svg.linear([(0, "#8a6a4a"), (1, "#4a3422")], 0, 0, 0.5, 1)
     head.append(path("M23.6,30 C21.5,18 26,12 35,12 C44,12 49,18 46.4,30 C46,25 45,22 43,20.5 C38,22.5 31,21 27.5,18.6 "
                      "C25.5,21 24.2,25 23.6,30 Z", fill=hair, stroke=INK, stroke_width=0.6))
-    for s in (-1, 1):
-        head.append(path(f"M{35 + s * 11.4},{28} q{s * 0.8},-3 {-s * 0.2},-6", fill="none", stroke="#c9c4bb", stroke_width=1.2))
     head += cheeks(35, 36, 7.6, opacity=0.4)
     head += eyes(35, 30, gap=4.9, iris="#3a5a78", brow=0.5, brow_col="#4a3422", size=0.9, lid=0.3)
     # Round spectacles.
@@ -400,6 +399,8 @@ def autore(svg):
     head += mouth(35, 41.2, w=4.2, smile=1.8, open_=1.0)
     head.append(path("M31,39.3 Q35,37.8 39,39.3", fill="none", stroke=beard, stroke_width=1.3))
     out.append(group(head, transform=f"translate({cx - 35 * k},{cy - 31 * k}) scale({k})"))
+    # Shoulders drawn after the head so the collar covers the foot of the neck.
+    out.append(group(body, transform="translate(70,174) scale(1.12) translate(-70,-174)"))
     out.append(rect(0.6, 0.6, W - 1.2, H - 1.2, fill="none", stroke=INK, stroke_width=1.2))
     return out
 
@@ -407,8 +408,8 @@ def autore(svg):
 def bottone(svg):
     """A gilt cameo: a white profile head on red, inside a laurel wreath."""
     out = []
-    out += laurel_branch(svg, 16, 16, 13, 100, 250, 6, 5.2, 1, sw=0.35, berries=False)
-    out += laurel_branch(svg, 16, 16, 13, 80, -70, 6, 5.2, -1, sw=0.35, berries=False)
+    out += laurel_branch(svg, 16, 16, 13, 100, 250, 6, 5.2, sw=0.35, berries=False)
+    out += laurel_branch(svg, 16, 16, 13, 80, -70, 6, 5.2, sw=0.35, berries=False)
     out.append(ellipse(16, 16, 8.6, 10, fill=svg.linear([(0, GOLD_HI), (1, GOLD_DK)], 0, 0, 1, 1), stroke=INK, stroke_width=0.7))
     out.append(ellipse(16, 16, 7, 8.4, fill="#a8302a", stroke=GOLD_DK, stroke_width=0.5))
     profile = ("M13.2,23.4 C13.4,21.2 12.8,20 11.8,19 C10.6,17.2 10.4,13.6 12.2,11.2 C13.8,9 17,8.6 19,10 "
@@ -426,8 +427,14 @@ def icon(svg):
     out = [circle(32, 32, 30.5, fill=svg.radial([(0, MARBLE_HI), (0.7, MARBLE), (1, MARBLE_SH)], 0.4, 0.35, 0.7),
                   stroke=INK, stroke_width=1.4),
            circle(32, 32, 27.5, fill="none", stroke=GOLD, stroke_width=1.2)]
-    out += laurel_branch(svg, 32, 32, 23, 98, 255, 8, 8.5, 1, sw=0.5, berries=True)
-    out += laurel_branch(svg, 32, 32, 23, 82, -75, 8, 8.5, -1, sw=0.5, berries=True)
+    out += laurel_branch(svg, 32, 32, 23, 98, 255, 8, 8.5, sw=0.5, berries=True)
+    out += laurel_branch(svg, 32, 32, 23, 82, -75, 8, 8.5, sw=0.5, berries=True)
+    # The twigs tied with a red ribbon at the foot.
+    out.append(path("M32,54 C28,51 24,51 24.5,54.5 C25,57.5 29,56.5 32,54 Z M32,54 C36,51 40,51 39.5,54.5 "
+                    "C39,57.5 35,56.5 32,54 Z", fill=LETTER_RED, stroke=INK, stroke_width=0.6))
+    out.append(path("M31,54.5 L27.5,61 L29.8,60.2 L30.6,62.4 L32.6,55 Z M33,54.5 L36.5,61 L34.2,60.2 L33.4,62.4 L31.4,55 Z",
+                    fill="#a01014", stroke=INK, stroke_width=0.5, stroke_linejoin="round"))
+    out.append(circle(32, 54.2, 1.6, fill=LETTER_RED, stroke=INK, stroke_width=0.6))
     out.append(letters.text("L", 32, 18.5, 27, LETTER_RED, style="roman", anchor="middle", outline=INK, outline_w=0.9,
                             shadow=MARBLE_DK, shadow_dx=1.4, shadow_dy=1.6, shadow_w=0.9))
     return out

@@ -58,6 +58,7 @@ class Svg:
         self.defs = []
         self.body = []
         self._ids = 0
+        self._paints = {}
 
     def uid(self, stem):
         self._ids += 1
@@ -68,20 +69,24 @@ class Svg:
         return self
 
     # Paint servers and clips ------------------------------------------------
+    def _paint(self, kind, geometry, stops):
+        """One definition per distinct gradient, however often a drawing asks for it."""
+        body = geometry + ">" + "".join(self._stop(o, c) for o, c in stops)
+        key = (kind, body)
+        if key not in self._paints:
+            gid = self.uid("g")
+            self.defs.append(f'<{kind} id="{gid}"{body}</{kind}>')
+            self._paints[key] = f"url(#{gid})"
+        return self._paints[key]
+
     def linear(self, stops, x1=0, y1=0, x2=1, y2=0, user=False):
-        gid = self.uid("g")
         units = ' gradientUnits="userSpaceOnUse"' if user else ""
-        s = "".join(self._stop(o, c) for o, c in stops)
-        self.defs.append(f'<linearGradient id="{gid}" x1="{f(x1)}" y1="{f(y1)}" x2="{f(x2)}" y2="{f(y2)}"{units}>{s}</linearGradient>')
-        return f"url(#{gid})"
+        return self._paint("linearGradient", f' x1="{f(x1)}" y1="{f(y1)}" x2="{f(x2)}" y2="{f(y2)}"{units}', stops)
 
     def radial(self, stops, cx=0.5, cy=0.5, r=0.5, fx=None, fy=None, user=False):
-        gid = self.uid("g")
         units = ' gradientUnits="userSpaceOnUse"' if user else ""
         foc = f' fx="{f(fx)}" fy="{f(fy)}"' if fx is not None else ""
-        s = "".join(self._stop(o, c) for o, c in stops)
-        self.defs.append(f'<radialGradient id="{gid}" cx="{f(cx)}" cy="{f(cy)}" r="{f(r)}"{foc}{units}>{s}</radialGradient>')
-        return f"url(#{gid})"
+        return self._paint("radialGradient", f' cx="{f(cx)}" cy="{f(cy)}" r="{f(r)}"{foc}{units}', stops)
 
     @staticmethod
     def _stop(o, c):
@@ -148,20 +153,25 @@ def leaf(x, y, angle, length, width, fill, stroke=None, sw=None, vein=None):
     return group(parts, transform=f"translate({f(x)},{f(y)}) rotate({f(angle)})")
 
 
-def laurel_branch(svg, x0, y0, radius, a_from, a_to, n, size, side, outline=INK, sw=0.5, berries=True):
-    """Leaves set along an arc (degrees, 0 = right, 90 = down), pointing along the arc, alternating out and in."""
+def laurel_branch(svg, x0, y0, radius, a_from, a_to, n, size, outline=INK, sw=0.5, berries=True):
+    """A laurel twig along an arc (degrees, 0 = right, 90 = down) from a_from to its tip at a_to: a stem
+    with leaves alternating outwards and inwards, shrinking towards the tip."""
     fill = svg.linear([(0, LAUREL_HI), (1, LAUREL_DK)], 0, 0, 1, 1)
-    out = []
+    way = 1 if a_to > a_from else -1
+    pts = [arc_point(x0, y0, radius, radius, a_from + (a_to - a_from) * i / 16) for i in range(17)]
+    out = [polyline(pts, fill="none", stroke=LAUREL_DK, stroke_width=max(0.3, size * 0.09), stroke_linecap="round")]
     for i in range(n):
-        t = i / max(1, n - 1)
-        a = math.radians(a_from + (a_to - a_from) * t)
-        px, py = x0 + radius * math.cos(a), y0 + radius * math.sin(a)
-        tangent = math.degrees(a) + (90 if a_to > a_from else -90)
-        for k, tilt in ((0, -32), (1, 32)):
-            length = size * (0.75 + 0.35 * (1 - t) if n > 1 else 1)
-            out.append(leaf(px, py, tangent + tilt * side, length, length * 0.3, fill, outline, sw, vein=LAUREL_DK))
+        for k, turn in ((0.2, -36), (0.7, 36)):
+            t = (i + k) / n
+            a = a_from + (a_to - a_from) * t
+            px, py = arc_point(x0, y0, radius, radius, a)
+            length = size * (1 - 0.35 * t)
+            out.append(leaf(px, py, a + 90 * way + turn * way, length, length * 0.3, fill, outline, sw, vein=LAUREL_DK))
         if berries and i % 3 == 1:
-            out.append(circle(px, py, size * 0.14, fill="#3b2a5a", stroke=outline, stroke_width=sw * 0.6))
+            bx, by = arc_point(x0, y0, radius - size * 0.25, radius - size * 0.25, a_from + (a_to - a_from) * (i + 0.45) / n)
+            out.append(circle(bx, by, size * 0.13, fill="#3b2a5a", stroke=outline, stroke_width=sw * 0.6))
+    tx, ty = pts[-1]
+    out.append(leaf(tx, ty, a_to + 90 * way, size * 0.6, size * 0.18, fill, outline, sw))
     return out
 
 

@@ -1,0 +1,127 @@
+// Media channels on SDL_mixer: wave files on mixer channels, MIDI rendered by
+// FluidSynth into the mixer's music hook.
+//
+// Threads: commands run on the GUI thread. Ends of play are noticed on the audio
+// thread (or synchronously inside a halt) and only ever posted, queued, to the
+// GUI thread, where the channel's end-of-play function runs.
+#pragma once
+
+#include "sound/canale.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <future>
+#include <memory>
+#include <mutex>
+
+struct Mix_Chunk;
+typedef struct _fluid_hashtable_t fluid_settings_t;
+typedef struct _fluid_synth_t fluid_synth_t;
+typedef struct _fluid_player_t fluid_player_t;
+
+namespace lex {
+
+inline constexpr int kModoFermo = 525; // open and idle
+
+// The open sound device, shared by the channels; the last one to go closes it.
+class SistemaAudio {
+public:
+    // The device already open, or a newly opened one; nullptr without a usable device.
+    static std::shared_ptr<SistemaAudio> apri();
+    ~SistemaAudio();
+    SistemaAudio(const SistemaAudio&) = delete;
+    SistemaAudio& operator=(const SistemaAudio&) = delete;
+
+    int frequenza() const { return frequenza_; }
+
+private:
+    SistemaAudio() = default;
+    int frequenza_ = 0;
+};
+
+// What outlives a channel while reports about it are still queued.
+struct StatoCanale : std::enable_shared_from_this<StatoCanale> {
+    std::atomic<bool> notifica{false};
+    std::function<void(int)> fine; // GUI thread only
+
+    // Queue a report for the GUI thread; callable from any thread, never blocks on the mixer.
+    void riporta(int esito);
+};
+
+class CanaleWav : public Canale {
+public:
+    CanaleWav(std::shared_ptr<SistemaAudio> sistema, QString file);
+    ~CanaleWav() override;
+
+    QString file() const override { return file_; }
+    bool apri() override;
+    void chiudi() override;
+    bool indietro() override;
+    bool suona() override;
+    int modo() const override;
+    void setNotifica(bool attiva) override { stato_->notifica = attiva; }
+    void setFinePlay(std::function<void(int)> f) override { stato_->fine = std::move(f); }
+
+    // Read by the mixer's finished callback.
+    struct Stato : StatoCanale {
+        std::atomic<int> motivo{kEsitoCompletato}; // why the current play is about to stop
+    };
+
+private:
+    void ferma(int motivo);
+
+    std::shared_ptr<SistemaAudio> sistema_;
+    QString file_;
+    int canaleMixer_ = -1;
+    Mix_Chunk* chunk_ = nullptr;
+    std::shared_ptr<Stato> stato_;
+};
+
+class CanaleMidi : public Canale {
+public:
+    // Starts loading the soundfont on a worker thread at once: start-up does not wait for it.
+    CanaleMidi(std::shared_ptr<SistemaAudio> sistema, QString file, QString soundfont);
+    ~CanaleMidi() override;
+
+    QString file() const override { return file_; }
+    bool apri() override;
+    void chiudi() override;
+    bool indietro() override;
+    bool suona() override;
+    int modo() const override;
+    void setNotifica(bool attiva) override { stato_->notifica = attiva; }
+    void setFinePlay(std::function<void(int)> f) override { stato_->fine = std::move(f); }
+
+    // True once the soundfont is loaded (waits for the loader).
+    bool pronto();
+
+    struct Sintetizzatore {
+        fluid_settings_t* settings = nullptr;
+        fluid_synth_t* synth = nullptr;
+    };
+
+    // Shared with the music hook; the mutex guards the player against the renderer.
+    struct Stato : StatoCanale {
+        std::mutex mutex;
+        fluid_synth_t* synth = nullptr;
+        fluid_player_t* player = nullptr;
+        bool suonando = false;
+    };
+
+private:
+    void ferma(int esito);
+
+    std::shared_ptr<SistemaAudio> sistema_;
+    QString file_;
+    bool aperto_ = false;
+    QByteArray dati_;
+    std::future<Sintetizzatore> caricamento_;
+    bool caricato_ = false;
+    Sintetizzatore sint_;
+    std::shared_ptr<Stato> stato_;
+};
+
+} // namespace lex

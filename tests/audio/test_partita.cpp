@@ -1,0 +1,97 @@
+// The sound routines of the game on the real channels.
+#include "banco_audio.h"
+
+#include "core/fakes.h"
+#include "sound/sdl/audio.h"
+#include "sound/sdl/canalisdl.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+using namespace lex;
+using namespace lex::test;
+
+TEST(SuoniInPartita, LaVittoriaFinitaAvviaLaMusicaCheNonRiparteESiSpegne)
+{
+    CartellaAudio dir;
+    dir.scrivi(QStringLiteral("Vittoria.wav"), wavTono(150, 660));
+    dir.scrivi(QStringLiteral("Right.wav"), wavTono(60, 880));
+    dir.scrivi(QStringLiteral("musica.mid"), midiNota(600));
+    Registrazione reg;
+    Banco banco;
+    {
+        Lexorio L(banco.porte, canaliAudio());
+        Canale& musica = *L.canali.musica;
+        for (Canale* c : {L.canali.vittoria.get(), L.canali.right.get(), L.canali.wrong.get(), &musica})
+            c->apri(); // no Wrong.wav here: that channel just stays silent
+        L.canali.vittoria->setNotifica(true);
+        L.canali.vittoria->setFinePlay([&](int e) { L.fineVittoria(e); });
+        std::vector<int> esitiMusica;
+        musica.setNotifica(true);
+        musica.setFinePlay([&](int e) { esitiMusica.push_back(e); });
+
+        L.s.consuoni = -1;
+        L.s.conmusica = -1;
+        L.suona(QStringLiteral("Vittoria"));
+        L.suona(QStringLiteral("Wrong"));
+        EXPECT_NE(musica.modo(), kModoInRiproduzione); // not before the victory has ended
+        ASSERT_TRUE(aspetta([&] { return musica.modo() == kModoInRiproduzione; }, 1000));
+
+        L.suona(QStringLiteral("Right"));
+        L.aggiornamusica(); // playing: left alone, so no report of an interrupted play
+        lascia(100);
+        EXPECT_TRUE(esitiMusica.empty());
+        EXPECT_EQ(musica.modo(), kModoInRiproduzione);
+
+        L.s.conmusica = 0;
+        L.aggiornamusica();
+        EXPECT_NE(musica.modo(), kModoInRiproduzione);
+        ASSERT_TRUE(aspetta([&] { return !esitiMusica.empty(); }, 500));
+        EXPECT_EQ(esitiMusica, std::vector<int>{kEsitoInterrotto});
+        L.chiusura();
+    }
+    // The victory (0.15 s), then about 0.1 s of music until it was switched off.
+    const Estensione e = udibile(reg.campioni());
+    EXPECT_GT(e.durata(), 0.2);
+    EXPECT_LT(e.durata(), 0.4);
+}
+
+// The game's own sound files, as committed: they open, have their intended lengths,
+// and the music makes sound with the soundfont we ship with.
+TEST(SuoniInPartita, IFileDelGiocoSuonano)
+{
+    QString sorgente = qEnvironmentVariable("LEXORIO_SOURCE_DIR");
+    if (sorgente.isEmpty())
+        sorgente = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../..");
+    const QString assets = QDir(sorgente).filePath(QStringLiteral("assets"));
+    ASSERT_TRUE(QFileInfo::exists(assets + QStringLiteral("/musica.mid"))) << assets.toStdString();
+
+    Registrazione reg;
+    {
+        auto sistema = SistemaAudio::apri();
+        ASSERT_TRUE(sistema);
+        const struct {
+            const char* nome;
+            double minimo, massimo;
+        } effetti[] = {{"Right.wav", 0.2, 0.6}, {"Wrong.wav", 0.2, 0.6}, {"Vittoria.wav", 2.0, 3.0}};
+        for (const auto& e : effetti) {
+            const QByteArray p = QFile::encodeName(assets + QLatin1Char('/') + QLatin1String(e.nome));
+            Mix_Chunk* chunk = Mix_LoadWAV(p.constData());
+            ASSERT_TRUE(chunk) << e.nome;
+            const double secondi = double(chunk->alen) / (4.0 * sistema->frequenza()); // stereo 16-bit
+            EXPECT_GE(secondi, e.minimo) << e.nome;
+            EXPECT_LE(secondi, e.massimo) << e.nome;
+            Mix_FreeChunk(chunk);
+        }
+        CartellaAudio dir;
+        QFile::copy(assets + QStringLiteral("/musica.mid"), QStringLiteral("musica.mid"));
+        CanaleMidi musica(sistema, QStringLiteral("musica.mid"), QString::fromLatin1(kSoundfont));
+        ASSERT_TRUE(musica.apri());
+        ASSERT_TRUE(musica.suona());
+        lascia(400);
+        EXPECT_EQ(musica.modo(), kModoInRiproduzione);
+    }
+    EXPECT_GT(picco(reg.campioni()), 300);
+}
