@@ -41,6 +41,8 @@ void Lexorio::precompilaImpostazioni()
     w.suoni.value = s.consuoni ? 1 : 0;
     w.similino.value = s.escludisimili ? 1 : 0;
     w.velox.value = s.velocitascelta;
+    // As a change of the bar does: the label names the speed.
+    w.velocita.text = QStringLiteral("&Velocità:  ") + QString::number(w.velox.value);
     if (s.filevoc == kPersonale) {
         w.Frame3.visible = false;
         w.Chfreq[0].value = 1;
