@@ -65,9 +65,11 @@ public:
 private:
     void tickIdle();
     void tickGioco();
-    void giudica(int p);
+    void giudica(int p);                // a player's answer key, against the box lit now
+    void precompilaImpostazioni();      // the previous game's choices into the settings window
     bool inTick_ = false;               // a tick never runs inside a tick
     bool inImpostapartita_ = false;     // never a second settings window
+    int partite_ = 0;                   // games set up so far: tells a word that a new game began under it
     std::unique_ptr<Impostazioni> imp_;
 };
 

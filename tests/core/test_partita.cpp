@@ -1,0 +1,206 @@
+// One-player games and the set-up around them. The clock moves only when a test or a pause
+// moves it; random numbers default to 0, so every word is "verbum1" and box 0 is right.
+#include "partita_banco.h"
+#include "play/tempo.h"
+
+using namespace lex;
+using namespace lex::test;
+
+TEST_F(Partita, UnGiocatoreDallInizioAiPalloncini)
+{
+    avvia(vocabolario(20));
+    auto& m = lx->m;
+    auto& s = lx->s;
+    b.eventi.coda.push_back([&] { orologio.avanza(5000); }); // preparing the first word is slow
+    inizia();
+    EXPECT_TRUE(b.box.mostrati.empty());
+    EXPECT_EQ(m.Label1.text, "Enter per scegliere. Per interrompere: Esc.");
+    EXPECT_EQ(m.sign[7].tooltip, "Lascia perdere il mouse ed usa la tastiera (tasto Enter)");
+    EXPECT_EQ((QStringList{m.Labverbi.text, m.Lab[2].text, m.Label2.text, m.Parola.text}),
+              (QStringList{"Vocaboli 0 su 10", "Penalità: 0", "20 vocaboli", "verbum1"}));
+    EXPECT_TRUE(m.figura[1].visible && m.Lab[2].visible && m.Timer1.enabled);
+    EXPECT_FALSE(m.figura[2].visible || m.punti[1].visible);
+
+    orologio.avanza(83000);
+    tick();
+    EXPECT_EQ(m.Lab[1].text, "Tempo: 00:01:23"); // preparing does not count
+    EXPECT_EQ(m.sign[1].back, colori::giallo);
+
+    // Wrong: a penalty and the box leaves the cycle, but stays lit until the next tick.
+    lx->tasto(13);
+    lx->tasto(32);
+    EXPECT_EQ(m.Lab[2].text, "Penalità: 2");
+    EXPECT_FALSE(m.sign[1].visible);
+    tick();
+    EXPECT_EQ(s.evidenziata, 2);
+
+    // Right: a second in blue, drawn first; a key pressed meanwhile is swallowed afterwards.
+    std::vector<Colore> inPausa;
+    orologio.durantePausa = [&] {
+        inPausa.push_back(m.Frame1.back);
+        b.eventi.coda.push_back([&] { lx->tasto(13); });
+    };
+    const double barra = m.barra[1].top;
+    illumina(true);
+    const double inizio = orologio.giorno;
+    lx->tasto(13);
+    orologio.durantePausa = nullptr;
+    ASSERT_FALSE(inPausa.empty());
+    EXPECT_EQ(inPausa.front(), colori::blu);
+    EXPECT_GT(b.eventi.ridisegni, 0);
+    EXPECT_NEAR((orologio.giorno - inizio) * 86400000, 1005, 10);
+    EXPECT_EQ(m.Frame1.back, colori::rossoScuro);
+    EXPECT_EQ((QStringList{m.Labverbi.text, m.Lab[2].text}), (QStringList{"Vocaboli 1 su 10", "Penalità: 2"}));
+    EXPECT_DOUBLE_EQ(m.barra[1].top, barra - s.passo);
+    EXPECT_DOUBLE_EQ(m.figura[1].top, m.barra[1].top + 100);
+    tick();
+    EXPECT_EQ(m.Lab[1].text, "Tempo: 00:01:24"); // the pause counts
+
+    for (int k = 2; k <= 10; ++k)
+        giusta(13);
+    EXPECT_NEAR(m.barra[1].height, m.barrone[1].height, 1e-6); // the top on the last word
+    EXPECT_TRUE(s.finita);
+    EXPECT_EQ((QStringList{m.Parola.text, m.Label1.text, m.battuta[1].text}), (QStringList{"", "", "vincit Cicero"}));
+    EXPECT_EQ(m.Timer1.interval, 50);
+    EXPECT_TRUE(m.fumetto[2].visible && m.battuta[1].visible);
+    EXPECT_FALSE(m.fumetto[1].visible || m.battuta[2].visible || accesa().visible || m.Iml[7].visible);
+
+    // Keys before the prompt do nothing; the clock stands still; then any key starts again.
+    const QString tempo = m.Lab[1].text;
+    lx->tasto(13);
+    orologio.avanza(60000);
+    EXPECT_EQ(finoAlPrompt(), 18); // the hidden left head falls from its figure to the floor
+    EXPECT_EQ(viste.size(), 1u);
+    EXPECT_EQ(m.Lab[1].text, tempo);
+    lx->clickFumetto();
+    EXPECT_EQ(viste.size(), 2u);
+}
+
+TEST_F(Partita, SecondaPartitaConLeSceltePrecedenti)
+{
+    avvia(vocabolario(20));
+    Scelte prima;
+    prima.velocita = 5;
+    prima.classi = {0, 1, 0, 1, 0};
+    prima.parole = 20;
+    inizia(prima);
+    sbagliata(13);
+    for (int k = 0; k < 20; ++k)
+        giusta(13);
+    finoAlPrompt();
+
+    lx->vocabolario.ultimovoc = 0; // only a new selection would notice
+    prima.cambiato = false;
+    inizia(prima);
+    const auto& w = viste.at(1);
+    EXPECT_TRUE(w.Giocatori[1].selected && !w.Giocatori[2].selected && !w.nomefoto[2].visible);
+    EXPECT_EQ((std::array{w.velox.value, w.Chclassi[1].value, w.Chclassi[2].value, w.Chfreq[0].value}),
+              (std::array{5, 1, 0, 0}));
+    EXPECT_EQ(w.quverbi.tag, "20");
+    EXPECT_EQ(w.velocita.text, "&Velocità:  5");
+    EXPECT_TRUE(b.box.mostrati.empty()); // the same list again
+    EXPECT_EQ(lx->m.Lab[2].text, "Penalità: 1"); // penalties count over the whole run
+    EXPECT_DOUBLE_EQ(lx->m.barra[1].height, 1575);
+    EXPECT_FALSE(lx->m.fumetto[2].visible);
+
+    // A click mid-game, a box clicked: the empty table is read, then the player gives up.
+    prima.cambiato = true;
+    Scelte lascia;
+    lascia.annulla = true;
+    scelte = {prima, lascia};
+    lx->clickParola();
+    EXPECT_EQ(boxMostrati(), QStringList{"Solo  0 vocaboli selezionati!"});
+    EXPECT_EQ(b.box.mostrati[0].icona, Icona::Errore);
+    EXPECT_EQ(b.box.mostrati[0].titolo, "lexorio");
+    EXPECT_FALSE(lx->m.Timer1.enabled);
+}
+
+TEST_F(Partita, QuanteParoleBastano)
+{
+    const std::tuple<int, const char*, bool> casi[] = {
+        {6, "Solo  6 vocaboli selezionati!", true}, {7, "Solo  7 vocaboli selezionati!", false},
+        {11, "Solo  11 vocaboli selezionati!", false}, {12, nullptr, false}};
+    for (const auto& [parole, messaggio, ancora] : casi) {
+        avvia(vocabolario(parole));
+        Scelte lascia;
+        lascia.annulla = true;
+        scelte = {Scelte{}, lascia};
+        lx->tasto(13);
+        EXPECT_EQ(boxMostrati(), messaggio ? QStringList{messaggio} : QStringList{}) << parole;
+        EXPECT_EQ(viste.size(), ancora ? 2u : 1u) << parole;
+        EXPECT_EQ(lx->s.turnoaperto, ancora ? 0 : 1) << parole;
+    }
+    // Widening the classes on the second showing starts the game.
+    avvia("1;1;primus;primo\r\n" + righe(5) + righe(3, "2", 6));
+    Scelte strette;
+    strette.classi = {0, 1, 0, 0, 0};
+    Scelte larghe = strette;
+    larghe.classi[2] = 1;
+    scelte = {strette, larghe};
+    lx->menuImposta();
+    EXPECT_EQ(boxMostrati(), (QStringList{"Solo  5 vocaboli selezionati!", "Solo  8 vocaboli selezionati!"}));
+    EXPECT_EQ(viste.at(1).Chclassi[2].value, 0);
+    EXPECT_EQ(lx->s.turnoaperto, 1);
+}
+
+TEST_F(Partita, UnaSolaFinestraEIlNuovoOrologio)
+{
+    avvia(vocabolario(20));
+    b.eventi.coda = {[&] { lx->clickParola(); }, [&] { lx->menuImposta(); }}; // during the set-up itself
+    inizia();
+    EXPECT_EQ(viste.size(), 1u);
+
+    // A click after a right answer starts a new game under the old word, whose bookkeeping
+    // must leave the new clock alone; the player took ten minutes in the settings.
+    b.finestre.impostazioni = [this, ok = b.finestre.impostazioni](Impostazioni& imp) {
+        orologio.avanza(600000);
+        ok(imp);
+    };
+    orologio.durantePausa = [&] { b.eventi.coda = {[&] { lx->clickParola(); }}; };
+    giusta(13);
+    orologio.durantePausa = nullptr;
+    EXPECT_EQ(viste.size(), 2u);
+    tick();
+    EXPECT_EQ(lx->m.Lab[1].text, "Tempo: 00:00:00");
+}
+
+TEST_F(Partita, MezzanotteECaselleTutteNascoste)
+{
+    orologio.giorno = 1.0 - 30.0 / 86400;
+    avvia(vocabolario(20));
+    inizia();
+    orologio.avanza(60000);
+    orologio.giorno -= 1; // the time of day starts again from zero
+    tick();
+    EXPECT_EQ(lx->m.Lab[1].text, "Tempo: 00:01:00");
+
+    // Set-up asked for during the closing animation and cancelled: no box left to light.
+    for (int k = 0; k < 10; ++k)
+        giusta(13);
+    Scelte lascia;
+    lascia.annulla = true;
+    scelte.push_back(lascia);
+    lx->menuImposta();
+    const int prima = lx->s.evidenziata;
+    tick();
+    EXPECT_EQ(lx->s.evidenziata, prima);
+    for (const auto& c : lx->m.sign)
+        EXPECT_NE(c.back, colori::giallo);
+}
+
+TEST_F(Partita, SuoniDelGiudizio)
+{
+    avvia(vocabolario(20));
+    inizia();
+    b.canali.log->clear();
+    lx->suona(QStringLiteral("Right"));
+    if (b.canali.log->isEmpty())
+        GTEST_SKIP() << "the sound routines are still placeholders in this build";
+    b.canali.log->clear();
+    sbagliata(13);
+    EXPECT_EQ(*b.canali.log, (QStringList{"Wrong.wav Prev", "Wrong.wav Play"}));
+    for (int k = 0; k < 10; ++k)
+        giusta(13);
+    EXPECT_EQ(b.canali.log->count("Right.wav Play"), 10);
+    EXPECT_EQ(b.canali.log->count("Vittoria.wav Play"), 1);
+}
