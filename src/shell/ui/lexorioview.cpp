@@ -68,8 +68,6 @@ LexorioView::LexorioView(Lexorio& regole) : r_(regole)
     menuBar()->addMenu(QStringLiteral("?"))->addAction(QStringLiteral("Info"), this, [this] { esegui([this] { r_.menuInfo(); }); });
 
     const Stile trasparente{arial(9, true), Qt::AlignLeft | Qt::AlignVCenter, false, false};
-    const QColor facciata = palette().color(QPalette::Button);
-    Q_UNUSED(facciata);
 
     for (int i : {1, 2}) {
         pezzo(m.barrone[i], {QFont(), Qt::AlignCenter, false, false}, tabellone_);
@@ -84,23 +82,28 @@ LexorioView::LexorioView(Lexorio& regole) : r_(regole)
     diTabellone_.push_back(frame1_);
     for (auto& s : m.sign)
         pezzo(s, {fontCasella(), Qt::AlignCenter, true, true, false, true}, frame1_);
-    pezzo(m.Parola, {arial(14, true), Qt::AlignCenter, false, true}, frame1_, [this] { r_.clickParola(); });
     for (int i = 1; i <= 4; ++i)
         pezzo(m.fumetto[i], {QFont(), Qt::AlignCenter, false, false}, frame1_, [this] { r_.clickFumetto(); });
     pezzo(m.battuta[1], {carattere(QStringLiteral("Comic Sans MS"), 15, true), Qt::AlignCenter, true, false}, frame1_,
           [this] { r_.clickFumetto(); });
     pezzo(m.battuta[2], {carattere(QStringLiteral("Comic Sans MS"), 11, true), Qt::AlignCenter, true, false}, frame1_,
           [this] { r_.clickFumetto(); });
+    // Above the balloons, so the restart prompt stays readable; its background always equals the
+    // panel's (both take the scorer's colour together), so only the text is drawn over the balloons.
+    pezzo(m.Parola, {arial(14, true), Qt::AlignCenter, false, false}, frame1_, [this] { r_.clickParola(); });
 
+    // The title stays where start-up put it; from the first game the status panel covers it.
+    pezzo(m.arapacis, {QFont(), Qt::AlignCenter, false, false}, tabellone_, [this] { r_.clickArapacis(); });
     cornice_ = new Pezzo(m.Cornice, {QFont(), Qt::AlignCenter, false, true, true}, tabellone_);
     diTabellone_.push_back(cornice_);
     pezzo(m.Labverbi, {arial(11, true), Qt::AlignLeft | Qt::AlignVCenter, false, false}, cornice_);
-    pezzo(m.Lab[1], trasparente, cornice_);
-    pezzo(m.Lab[2], trasparente, cornice_);
+    // The clock reads hh:mm:ss: regular weight keeps it inside its label.
+    const Stile stato{arial(9), Qt::AlignLeft | Qt::AlignVCenter, false, false};
+    pezzo(m.Lab[1], stato, cornice_);
+    pezzo(m.Lab[2], stato, cornice_);
 
     pezzo(m.foto1, {QFont(), Qt::AlignCenter, false, false, false, true}, tabellone_);
     pezzo(m.foto2, {QFont(), Qt::AlignCenter, false, false, false, true}, tabellone_);
-    pezzo(m.arapacis, {QFont(), Qt::AlignCenter, false, false}, tabellone_, [this] { r_.clickArapacis(); });
     pezzo(m.Label1, trasparente, tabellone_, [this] { r_.clickLabel1(); });
     pezzo(m.Label2, {arial(9, true), Qt::AlignRight | Qt::AlignVCenter, false, false}, tabellone_);
     pezzo(m.Iml[7], {QFont(), Qt::AlignCenter, false, false}, tabellone_);
