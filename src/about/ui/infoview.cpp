@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 namespace lex::ui {
 
@@ -43,14 +44,28 @@ InfoView::InfoView(QWidget* genitore) : QDialog(genitore), m(InfoModel::apertura
     }
 
     auto* c3 = bottone(m.Command3, arial(8.25, true), this);
-    const int lato = px(m.Command3.width) / 2;
-    c3->setIcon(QIcon(immagine(m.Command3.picture, QSize(lato, lato), devicePixelRatioF())));
-    c3->setIconSize(QSize(lato, lato));
-    // The caption under the picture, as on a picture button.
+    // A picture button: the small picture above, the caption below it.
     c3->setText(QString());
-    auto* didascalia = new Pezzo(m.Command3, {arial(8.25, true), Qt::AlignHCenter | Qt::AlignBottom, true, false}, c3);
+    const int lato = std::min(c3->width() - 16, c3->height() - 52);
+    Elemento figura = m.Command3;
+    figura.text.clear();
+    figura.left = (c3->width() - lato) / 2.0 * 15;
+    figura.top = 8 * 15;
+    figura.width = figura.height = lato * 15;
+    figuraBottone_ = figura;
+    auto* picture = new Pezzo(figuraBottone_, {QFont(), Qt::AlignCenter, false, false}, c3);
+    picture->rispecchia();
+    picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Elemento scritta = m.Command3;
+    scritta.picture.clear();
+    scritta.left = 4 * 15;
+    scritta.top = (lato + 10) * 15;
+    scritta.width = (c3->width() - 8) * 15;
+    scritta.height = (c3->height() - lato - 14) * 15;
+    didascalia_ = scritta;
+    auto* didascalia = new Pezzo(didascalia_, {arial(8.25, true), Qt::AlignCenter, true, false}, c3);
+    didascalia->rispecchia();
     didascalia->setAttribute(Qt::WA_TransparentForMouseEvents);
-    didascalia->setGeometry(4, 0, c3->width() - 8, c3->height() - 8);
     connect(c3, &QPushButton::clicked, this, [this, c3] {
         m.clickCommand3();
         c3->setVisible(m.Command3.visible);

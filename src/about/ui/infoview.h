@@ -19,6 +19,7 @@ protected:
 
 private:
     QWidget* command3_;
+    Elemento figuraBottone_, didascalia_; // the pieces drawn on Command3
     QWidget* command1_;
 };
 
