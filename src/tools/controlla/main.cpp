@@ -9,14 +9,25 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <cstdio>
 
 using namespace lex;
+
+namespace {
+// A terminal command: Qt's notes about the desktop session are noise here.
+void soloErrori(QtMsgType tipo, const QMessageLogContext&, const QString& testo)
+{
+    if (tipo != QtDebugMsg && tipo != QtInfoMsg && !testo.startsWith(QLatin1String("QStandardPaths:")))
+        fprintf(stderr, "%s\n", qPrintable(testo));
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
     // Measuring text needs fonts, not a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(soloErrori);
     QGuiApplication app(argc, argv);
     ui::fissaCaratteri();
     QTextStream out(stdout);
