@@ -31,18 +31,14 @@ QString stati(const auto& caselle)
 // The settings window shows the previous game's choices instead of the stored file.
 void Lexorio::precompilaImpostazioni()
 {
-    auto& w = impostazioni().m;
-    w.Giocatori[1].selected = s.numgiocatori == 1;
-    w.Giocatori[2].selected = s.numgiocatori != 1;
-    // Selecting the option by code has the effect of a click: player 2's corner follows it.
-    const bool due = s.numgiocatori != 1;
-    w.Picture1[2].visible = w.Picture1[4].visible = w.battuta[2].visible = w.nomefoto[2].visible = due;
+    auto& imp = impostazioni();
+    auto& w = imp.m;
+    // Selecting by code has the effect of a click: player 2's corner follows it.
+    imp.Giocatori_Click(s.numgiocatori == 1 ? 1 : 2);
     w.musica.value = s.conmusica ? 1 : 0;
     w.suoni.value = s.consuoni ? 1 : 0;
     w.similino.value = s.escludisimili ? 1 : 0;
-    w.velox.value = s.velocitascelta;
-    // As a change of the bar does: the label names the speed.
-    w.velocita.text = QStringLiteral("&Velocità:  ") + QString::number(w.velox.value);
+    imp.velox_Change(s.velocitascelta);
     if (s.filevoc == kPersonale) {
         w.Frame3.visible = false;
         w.Chfreq[0].value = 1;
