@@ -30,6 +30,10 @@ void Lexorio::avvio()
     canali.wrong->setNotifica(false);
     canali.musica->setNotifica(false);
     canali.vittoria->setFinePlay([this](int esito) { fineVittoria(esito); });
+    // Background music that ends by itself starts again, as the victory sound's end would
+    // start it: silence after two minutes of a long game would feel like a fault.
+    canali.musica->setNotifica(true);
+    canali.musica->setFinePlay([this](int esito) { fineVittoria(esito); });
 
     Timer1_Timer();
     s.altezzabarra = 1605;

@@ -58,7 +58,8 @@ TEST_F(Avvio, SchermataIniziale)
     const QStringList aperture = banco.canali.log->mid(0, 4);
     EXPECT_EQ(aperture, (QStringList{"Vittoria.wav Open", "Right.wav Open", "Wrong.wav Open", "musica.mid Open"}));
     EXPECT_TRUE(banco.canali.vittoria->notifica);
-    EXPECT_FALSE(banco.canali.musica->notifica || banco.canali.right->notifica || banco.canali.wrong->notifica);
+    EXPECT_FALSE(banco.canali.right->notifica || banco.canali.wrong->notifica);
+    EXPECT_TRUE(banco.canali.musica->notifica); // the music repeats by itself
 }
 
 TEST_F(Avvio, CanaliMancantiNonFermanoNulla)
@@ -168,4 +169,19 @@ TEST(ErroreFatale, TestoTitoloEFine)
     EXPECT_EQ(banco.box.mostrati[0].icona, Icona::Nessuna);
     EXPECT_EQ(conSpazio(-3), QStringLiteral("-3"));
     EXPECT_EQ(conSpazio(0), QStringLiteral(" 0"));
+}
+
+TEST_F(Avvio, LaMusicaFinitaRiparte)
+{
+    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(200));
+    lex->avvio();
+    lex->s.conmusica = 1;
+    lex->aggiornamusica();
+    ASSERT_EQ(banco.canali.musica->modo(), kModoInRiproduzione);
+    banco.canali.log->clear();
+    banco.canali.musica->termina(kEsitoCompletato);
+    EXPECT_EQ(*banco.canali.log, (QStringList{"musica.mid Close", "musica.mid Open", "musica.mid Prev", "musica.mid Play"}));
+    banco.canali.log->clear();
+    banco.canali.musica->termina(kEsitoInterrotto); // stopped on purpose: stays silent
+    EXPECT_TRUE(banco.canali.log->isEmpty());
 }
