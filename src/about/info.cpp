@@ -3,15 +3,7 @@
 namespace lex {
 
 namespace {
-Elemento el(double l, double t, double w, double h)
-{
-    Elemento e;
-    e.left = l;
-    e.top = t;
-    e.width = w;
-    e.height = h;
-    return e;
-}
+Elemento el(double l, double t, double w, double h) { return collocato(l, t, w, h); }
 } // namespace
 
 InfoModel InfoModel::apertura()

@@ -7,11 +7,7 @@ namespace {
 template <typename E = Elemento>
 E el(double l, double t, double w, double h, const char* testo = "", double punti = 8.25)
 {
-    E e;
-    e.left = l;
-    e.top = t;
-    e.width = w;
-    e.height = h;
+    E e = collocato<E>(l, t, w, h);
     e.text = QString::fromUtf8(testo);
     e.fontSize = punti;
     // Everything stands on the red window unless it says otherwise.

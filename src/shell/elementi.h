@@ -42,6 +42,19 @@ struct Elemento {
     double bottom() const { return top + height; }
 };
 
+// An element at its designed place, in twips.
+template <typename E = Elemento>
+E collocato(double left, double top, double width, double height, bool visible = true)
+{
+    E e;
+    e.left = left;
+    e.top = top;
+    e.width = width;
+    e.height = height;
+    e.visible = visible;
+    return e;
+}
+
 struct Timer {
     int interval = 1000; // ms
     bool enabled = false;

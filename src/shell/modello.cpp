@@ -3,16 +3,7 @@
 namespace lex {
 
 namespace {
-Elemento el(double l, double t, double w, double h, bool visible = true)
-{
-    Elemento e;
-    e.left = l;
-    e.top = t;
-    e.width = w;
-    e.height = h;
-    e.visible = visible;
-    return e;
-}
+Elemento el(double l, double t, double w, double h, bool visible = true) { return collocato(l, t, w, h, visible); }
 } // namespace
 
 LexorioModel LexorioModel::progettato()
