@@ -15,6 +15,11 @@ PKGS=(
   xvfb xauth python3
 )
 
+# --tools adds what regenerating the assets and looking at the game need.
+if [ "${1:-}" = "--tools" ]; then
+  PKGS+=(collatinus whitakers-words-data sox xdotool imagemagick)
+fi
+
 missing=()
 for p in "${PKGS[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
@@ -31,4 +36,5 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
+# No recommends: ImageMagick's would bring fonts that change what "Comic Sans MS" resolves to.
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
