@@ -138,8 +138,14 @@ void LexorioView::rispecchia()
         primoRispecchio_ = false;
         move(px(m.window.left), px(m.window.top));
     }
-    if (m.windowShown != isVisible())
+    if (m.windowShown != isVisible()) {
         setVisible(m.windowShown);
+        if (m.windowShown) {
+            // Back from the settings window: the keys must reach the board again at once.
+            raise();
+            activateWindow();
+        }
+    }
 }
 
 void LexorioView::ridisegnaSubito()
