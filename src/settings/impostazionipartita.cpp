@@ -3,6 +3,7 @@
 #include "shell/errori.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace lex {
@@ -70,8 +71,12 @@ int numeroIniziale(QByteArrayView testo)
     while (i < testo.size() && testo[i] == ' ')
         ++i;
     int n = 0;
-    for (; i < testo.size() && testo[i] >= '0' && testo[i] <= '9'; ++i)
-        n = n * 10 + (testo[i] - '0');
+    for (; i < testo.size() && testo[i] >= '0' && testo[i] <= '9'; ++i) {
+        const int cifra = testo[i] - '0';
+        if (n > (std::numeric_limits<int>::max() - cifra) / 10)
+            return std::numeric_limits<int>::max(); // every caller clamps: a huge number is just "too many"
+        n = n * 10 + cifra;
+    }
     return n;
 }
 

@@ -45,7 +45,8 @@ EsitoLettura leggiTestoImpostazioni(const QByteArray& testo, ImpostazioniPartita
 // The whole file as written: eleven lines and an empty one, each ended by CR LF.
 QByteArray testoImpostazioni(const ImpostazioniPartita& r);
 
-// The leading number of a text: leading blanks skipped, digits up to the first other character, else 0.
+// The leading number of a text: leading blanks skipped, digits up to the first other character, else 0;
+// a number too large for an int gives INT_MAX.
 int numeroIniziale(QByteArrayView testo);
 
 // Clears flag i of a family unless it is the last one set; false when refused.

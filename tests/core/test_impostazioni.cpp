@@ -186,7 +186,8 @@ TEST_F(FinestraImpostazioni, AttivazioneNascondeLaPrincipaleESvuotaIlSegno)
 TEST(RigaPerQuante, MetaAlPari)
 {
     const std::pair<const char*, int> casi[] = {{"", 1},   {"0", 1},  {"10", 0}, {"15", 0}, {"20", 1}, {"25", 2},
-                                                 {"30", 2}, {"35", 2}, {"40", 3}, {"45", 4}, {"50", 4}};
+                                                 {"30", 2}, {"35", 2}, {"40", 3}, {"45", 4}, {"50", 4},
+                                                 {"2147483648", 4}}; // no wrapping round to a negative number
     for (const auto& [testo, riga] : casi)
         EXPECT_EQ(rigaPerQuante(QString::fromLatin1(testo)), riga) << testo;
 }

@@ -73,6 +73,18 @@ INSTANTIATE_TEST_SUITE_P(
         RigaValore{"Velocita:5", &ImpostazioniPartita::velocita, 3},
         RigaValore{"Quante:50", &ImpostazioniPartita::quante, 20}));
 
+TEST(LetturaImpostazioni, NumeroInizialeSempreDefinito)
+{
+    const std::pair<const char*, int> casi[] = {
+        {"", 0}, {"x", 0}, {":", 0}, {" 5", 5}, {"  42x7", 42}, {"-3", 0}, {"007", 7},
+        {"2147483647", 2147483647},
+        // Past INT_MAX it stays there instead of wrapping round to a small or negative number.
+        {"2147483648", 2147483647}, {"99999999999999999999", 2147483647}, {"21474836470", 2147483647},
+    };
+    for (const auto& [testo, atteso] : casi)
+        EXPECT_EQ(numeroIniziale(QByteArrayView(testo)), atteso) << testo;
+}
+
 TEST(LetturaImpostazioni, TestoVuotoLasciaIPredefiniti)
 {
     EXPECT_EQ(leggi(""), ImpostazioniPartita{});
