@@ -1,5 +1,7 @@
 #include "sound/sdl/canalisdl.h"
 
+#include "sound/midi.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QMetaObject>
@@ -54,32 +56,6 @@ void SDLCALL rendiMusica(void* dati, Uint8* stream, int len)
 QByteArray percorso(const QString& file)
 {
     return QFile::encodeName(file);
-}
-
-uint32_t be32(const QByteArray& b, qsizetype i)
-{
-    return (uint32_t(uint8_t(b[i])) << 24) | (uint32_t(uint8_t(b[i + 1])) << 16) | (uint32_t(uint8_t(b[i + 2])) << 8)
-        | uint32_t(uint8_t(b[i + 3]));
-}
-
-// FluidSynth accepts any file that starts with "MThd" and fails only later, while
-// playing: check that the header and every announced track are really there.
-bool midiCompleto(const QByteArray& b)
-{
-    if (b.size() < 14 || !b.startsWith("MThd") || be32(b, 4) < 6)
-        return false;
-    const int tracce = (uint8_t(b[10]) << 8) | uint8_t(b[11]);
-    qsizetype i = 8 + qsizetype(be32(b, 4));
-    int trovate = 0;
-    while (i + 8 <= b.size()) {
-        const qsizetype lunghezza = qsizetype(be32(b, i + 4));
-        if (lunghezza > b.size() - i - 8)
-            return false;
-        if (b.mid(i, 4) == "MTrk")
-            ++trovate;
-        i += 8 + lunghezza;
-    }
-    return tracce > 0 && trovate >= tracce;
 }
 
 CanaleMidi::Sintetizzatore caricaSoundfont(const QString& soundfont, int frequenza)
