@@ -1,6 +1,5 @@
 #include "vocab/caricamento.h"
 
-#include "vocab/cp1252.h"
 
 namespace lex {
 
@@ -59,10 +58,15 @@ bool dividiRecord(const QString& riga, Voce& voce)
 EsitoCaricamento caricaVocaboli(QByteArrayView dati, Vocabolario& v)
 {
     EsitoCaricamento e;
+    e.codifica = riconosciCodifica(dati);
+    if (e.codifica == Codifica::Utf8ConBom)
+        dati = dati.sliced(qsizetype(sizeof kBomUtf8) - 1);
+    // Line ends are ASCII bytes, which UTF-8 never uses inside a character: splitting the
+    // bytes first is safe in both encodings.
     perOgniRiga(dati, [&](QByteArrayView byte, int numero) {
         if (byte.startsWith('/'))
             return true; // comment
-        const QString riga = cp1252::decodifica(byte);
+        const QString riga = decodificaRiga(byte, e.codifica);
         Voce voce;
         if (!dividiRecord(riga, voce)) {
             if (soloSpazi(riga))

@@ -2,6 +2,7 @@
 // file format and the faulty-record report. The main window turns the outcome into messages.
 #pragma once
 
+#include "vocab/codifica.h"
 #include "vocab/vocabolario.h"
 
 #include <QByteArray>
@@ -18,11 +19,14 @@ struct EsitoCaricamento {
     QString rapporto;            // faulty lines, each followed by CR LF
     QList<int> righeDifettose;   // their 1-based line numbers in the file
     QList<int> righeRecord;      // the line number of each stored record
+    Codifica codifica = Codifica::Ascii; // how the file's bytes were read
 };
 
 // Splits a line into the four fields; false when it holds fewer than three ";".
 bool dividiRecord(const QString& riga, Voce& voce);
 
+// Windows-1252 as the game has always read it, or UTF-8 when the file is plainly UTF-8
+// (see riconosciCodifica); the byte-order mark is not part of the first line.
 EsitoCaricamento caricaVocaboli(QByteArrayView dati, Vocabolario& v);
 
 // The report as it may be shown in a message box: very long lines shortened and
