@@ -110,10 +110,10 @@ void Lexorio::impostapartita()
         m.Timer1.enabled = false;
 
         const auto n = liste.vocabolo.size();
-        if (n < 12)
+        if (n < kParoleSenzaAvviso)
             porte.box.mostra(QStringLiteral("Solo ") + conSpazio(n) + QStringLiteral(" vocaboli selezionati!"),
                              QString::fromLatin1(kTitolo), Icona::Errore, Pulsanti::Ok);
-        if (n > 6)
+        if (n >= kMinimoParole)
             break;
         // Too few: the settings again, with the choices just made, to widen them.
     }

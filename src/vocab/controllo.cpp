@@ -2,12 +2,77 @@
 
 #include "vocab/selezione.h"
 
+#include <QTextStream>
+
 namespace lex {
+
+namespace {
+
+constexpr std::array<const char*, 5> kClassi = {"", "nomi", "aggettivi e pronomi", "verbi", "avverbi, cong., prep."};
+constexpr std::array<const char*, 5> kFrequenze = {"elenco personale (frequenza 0)", "frequenza 1 (più frequenti)",
+                                                    "frequenza 2", "frequenza 3", "frequenza 4 (meno frequenti)"};
+
+PartitaPossibile conta(const Vocabolario& v, QString nome, SceltaParole s)
+{
+    PartitaPossibile p{std::move(nome), 0, 0};
+    p.vocaboli = int(selezionaVoci(v, s).vocabolo.size());
+    s.escludiSimili = true;
+    p.senzaSimili = int(selezionaVoci(v, s).vocabolo.size());
+    return p;
+}
+
+// 0 no game, 1 a game after the message, 2 a game without it.
+int livello(int n)
+{
+    return n >= kParoleSenzaAvviso ? 2 : n >= kMinimoParole ? 1 : 0;
+}
+
+QString esito(int n)
+{
+    if (n >= kParoleSenzaAvviso)
+        return QStringLiteral("si gioca");
+    if (n >= kMinimoParole)
+        return QStringLiteral("la partita parte dopo l'avviso \"Solo  %1 vocaboli selezionati!\"").arg(n);
+    return QStringLiteral("la partita non parte");
+}
+
+QString quanti(int n)
+{
+    QString t = QString::number(n) + (n == 1 ? QStringLiteral(" vocabolo") : QStringLiteral(" vocaboli"));
+    if (n < kParoleSenzaAvviso)
+        t += QStringLiteral(", servono almeno %1").arg(kParoleSenzaAvviso);
+    return t;
+}
+
+QString descriviCodifica(const Resoconto& r)
+{
+    const QString altri = QStringLiteral("per usarlo con altri programmi conviene salvarlo in Windows-1252 "
+                                         "(detta anche \"ANSI\" o \"Europa occidentale\").");
+    switch (r.caricamento.codifica) {
+    case Codifica::Ascii:
+        return QStringLiteral("Codifica: solo caratteri ASCII, che si leggono uguali in Windows-1252 e in UTF-8.");
+    case Codifica::Windows1252:
+        return QStringLiteral("Codifica: Windows-1252, quella del gioco.");
+    case Codifica::Utf8:
+        return QStringLiteral("Codifica: UTF-8. Il gioco lo legge così; ") + altri;
+    case Codifica::Utf8ConBom:
+        break;
+    }
+    if (r.utf8Difettoso)
+        return QStringLiteral("Codifica: UTF-8 con BOM, ma con byte che non sono UTF-8: il gioco mostra "
+                              "quei caratteri come \"\uFFFD\". Salvarlo di nuovo in UTF-8 o in Windows-1252.");
+    return QStringLiteral("Codifica: UTF-8 con BOM. Il gioco lo legge così; ") + altri;
+}
+
+} // namespace
 
 Resoconto controllaVocabolario(QByteArrayView dati, const std::function<bool(const QString&)>& entra)
 {
     Resoconto r;
+    r.byte = dati.size();
+    r.sembraUtf16 = sembraUtf16(dati);
     r.caricamento = caricaVocaboli(dati, r.vocabolario);
+    r.utf8Difettoso = r.caricamento.codifica == Codifica::Utf8ConBom && !utf8Valido(dati.sliced(qsizetype(sizeof kBomUtf8) - 1));
     // Row 0 is the file's title, never played.
     for (int i = 1; i <= r.vocabolario.ultimovoc; ++i) {
         const Voce& v = r.vocabolario.righe[static_cast<std::size_t>(i)];
@@ -26,7 +91,107 @@ Resoconto controllaVocabolario(QByteArrayView dati, const std::function<bool(con
     for (const auto& [classe, quante] : r.perClasse)
         if (quante == 1)
             r.classiSolitarie.append(classe);
+
+    // What the game's own selection picks for each choice a teacher would tick.
+    if (r.caricamento.caricati > 0) {
+        const SceltaParole tutto{{true, true, true, true, true}, {false, true, true, true, true}, false};
+        r.partite.append(conta(r.vocabolario, QStringLiteral("Tutte le classi"), tutto));
+        for (std::size_t c = 1; c <= 4; ++c) {
+            SceltaParole s = tutto;
+            s.classi = {};
+            s.classi[c] = true;
+            r.partite.append(conta(r.vocabolario, QStringLiteral("Solo ") + QString::fromUtf8(kClassi[c]), s));
+        }
+        if (r.perFrequenza.size() > 1)
+            for (const auto& [f, n] : r.perFrequenza) {
+                SceltaParole s = tutto;
+                s.frequenze = {};
+                s.frequenze[std::size_t(f)] = true;
+                r.partite.append(conta(r.vocabolario, QStringLiteral("Solo ") + QString::fromUtf8(kFrequenze[std::size_t(f)]), s));
+            }
+    }
     return r;
+}
+
+QString testoResoconto(const Resoconto& r, const QString& nome)
+{
+    QString testo;
+    QTextStream out(&testo);
+    const auto& c = r.caricamento;
+    const auto riga = [&](int i) { return c.righeRecord.value(i); };
+    const auto& voce = [&](int i) -> const Voce& { return r.vocabolario.righe[static_cast<std::size_t>(i)]; };
+
+    if (r.byte == 0)
+        out << "File " << nome << ": vuoto.\n";
+    else if (c.caricati == 0)
+        out << "File " << nome << ": nessun record (un record è una riga \"frequenza;classe;parola;traduzione\").\n";
+    else
+        out << "File " << nome << ": " << c.caricati << " record letti (il primo è il titolo e non si gioca).\n";
+    if (r.sembraUtf16)
+        out << "Il file è salvato in UTF-16 (\"Unicode\"), che il gioco non legge: salvarlo in Windows-1252 o in UTF-8.\n";
+    else if (r.byte > 0)
+        out << descriviCodifica(r) << "\n";
+
+    if (!c.righeDifettose.isEmpty()) {
+        out << "\nRighe difettose (servono almeno tre \";\"):\n";
+        const QStringList testi = c.rapporto.split(QStringLiteral("\r\n"));
+        for (qsizetype i = 0; i < c.righeDifettose.size(); ++i)
+            out << "  riga " << c.righeDifettose[i] << ": " << rapportoVisibile(testi.value(i)) << "\n";
+        out << (c.troppiDifettosi ? "  Troppe righe difettose: il gioco si fermerebbe qui senza leggere il resto.\n"
+                                  : "  Il gioco le segnala senza numero di riga e gioca le altre.\n");
+    }
+    if (c.oltreLimite > 0)
+        out << "\nOltre il limite di " << kRigheVocabolario << " record: " << c.oltreLimite << " record ignorati.\n";
+
+    if (c.caricati > 0) {
+        out << "\nVocaboli giocabili: " << r.giocabili << "\n  per frequenza:";
+        for (const auto& [f, n] : r.perFrequenza)
+            out << "  " << f << ": " << n;
+        out << "\n  per classe:   ";
+        for (const auto& [k, n] : r.perClasse)
+            out << "  " << k << ": " << n;
+        out << "\n";
+    }
+    if (!r.fuoriIntervallo.isEmpty()) {
+        out << "\nRecord che il gioco non sceglie mai (frequenza fuori da 0-4 o classe fuori da 1-4):\n";
+        for (int i : r.fuoriIntervallo)
+            out << "  riga " << riga(i) << ": " << voce(i).frequenza << ";" << voce(i).categoria << ";" << voce(i).parola << "\n";
+    }
+    if (!r.nonEntrano.isEmpty()) {
+        out << "\nTraduzioni troppo lunghe per la loro casella:\n";
+        for (int i : r.nonEntrano)
+            out << "  riga " << riga(i) << ": " << voce(i).parola << " = " << voce(i).traduzione << "\n";
+    }
+    for (int k : r.classiSolitarie)
+        out << "\nLa classe " << k << " ha un solo vocabolo: le altre caselle resteranno vuote.\n";
+
+    if (!r.partite.isEmpty() && !c.troppiDifettosi) {
+        out << "\nPartite possibili (servono almeno " << kMinimoParole << " vocaboli, " << kParoleSenzaAvviso
+            << " perché il gioco non avverta):\n";
+        for (const PartitaPossibile& p : r.partite) {
+            out << "  " << p.scelta << ": " << quanti(p.vocaboli) << ": " << esito(p.vocaboli) << ".";
+            if (p.senzaSimili != p.vocaboli) {
+                out << " Con \"Escludi simili\" " << p.senzaSimili;
+                if (livello(p.senzaSimili) != livello(p.vocaboli))
+                    out << ": " << esito(p.senzaSimili);
+                out << ".";
+            }
+            out << "\n";
+        }
+    }
+
+    if (c.caricati > 0 && c.caricati < 100) {
+        out << "\nMeno di 100 record: all'avvio il gioco avvisa che il file ha solo " << c.caricati << " vocaboli.";
+        out << (r.utilizzabile() ? " È solo un avviso: si gioca lo stesso.\n" : "\n");
+    }
+
+    if (r.utilizzabile())
+        out << "\nElenco utilizzabile.\n";
+    else if (c.troppiDifettosi)
+        out << "\nElenco NON utilizzabile: troppe righe difettose.\n";
+    else
+        out << "\nElenco NON utilizzabile: servono almeno " << kMinimoParole << " vocaboli giocabili.\n";
+    return testo;
 }
 
 } // namespace lex

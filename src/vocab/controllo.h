@@ -10,13 +10,24 @@
 
 namespace lex {
 
+// One choice a teacher would tick in the settings window, and the words it would select.
+struct PartitaPossibile {
+    QString scelta;      // "Tutte le classi", "Solo verbi", "Solo frequenza 2", ...
+    int vocaboli = 0;    // with "Escludi simili" off
+    int senzaSimili = 0; // with it on
+};
+
 struct Resoconto {
     EsitoCaricamento caricamento;
     Vocabolario vocabolario;
+    qsizetype byte = 0;                         // size of the file
+    bool sembraUtf16 = false;                   // saved as UTF-16, which the game cannot read
+    bool utf8Difettoso = false;                 // marked as UTF-8 but not valid UTF-8
     std::map<int, int> perFrequenza, perClasse; // over the playable records
     QList<int> fuoriIntervallo;                 // rows the game can never select
     QList<int> nonEntrano;                      // rows whose translation does not fit its box
     QList<int> classiSolitarie;                 // classes with a single word: no wrong candidates
+    QList<PartitaPossibile> partite;            // every class and every frequency present, alone
     int giocabili = 0;                          // rows 1.. with a frequency 0..4 and a class 1..4
 
     // The game can play it: it loads without stopping and offers at least 7 words.
@@ -24,5 +35,8 @@ struct Resoconto {
 };
 
 Resoconto controllaVocabolario(QByteArrayView dati, const std::function<bool(const QString&)>& entra);
+
+// What lexorio-controlla prints about the file called nome.
+QString testoResoconto(const Resoconto& r, const QString& nome);
 
 } // namespace lex

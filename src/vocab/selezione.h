@@ -17,6 +17,11 @@ std::optional<int> leggiClasse(const QString& campo);
 // The same leading number, unrounded: "20 vocaboli" is 20.
 double valoreIniziale(const QString& campo);
 
+// A new game needs more than 6 selected words; below 12 it starts only after the
+// message "Solo N vocaboli selezionati!".
+inline constexpr int kMinimoParole = 7;
+inline constexpr int kParoleSenzaAvviso = 12;
+
 struct SceltaParole {
     std::array<bool, 5> frequenze{}; // 0 personal list, 1..4 frequency bands
     std::array<bool, 5> classi{};    // 1..4 grammatical classes; 0 never chosen

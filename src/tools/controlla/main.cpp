@@ -1,7 +1,8 @@
 // lexorio-controlla [file]: checks a personal word list (vocpers.txt unless named) before a
-// game does. Prints every faulty line, the words per frequency and class, the translations
-// that would not fit their box; exits 0 when the game can play the list, 1 when it cannot,
-// 2 when the file cannot be read.
+// game does. Prints the encoding it read, every faulty line with its number, the words per
+// frequency and class, which choices of the settings window can start a game, the
+// translations that would not fit their box; exits 0 when the game can play the list, 1 when
+// it cannot, 2 when the file cannot be read or the command line is wrong.
 #include "board/ui/caselle.h"
 #include "shell/ui/porteqt.h"
 #include "vocab/controllo.h"
@@ -10,6 +11,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
 
 using namespace lex;
 
@@ -20,10 +22,22 @@ void soloErrori(QtMsgType tipo, const QMessageLogContext&, const QString& testo)
     if (tipo != QtDebugMsg && tipo != QtInfoMsg && !testo.startsWith(QLatin1String("QStandardPaths:")))
         fprintf(stderr, "%s\n", qPrintable(testo));
 }
+
+constexpr const char* kUso =
+    "Uso: lexorio-controlla [file]\n"
+    "Controlla un elenco di vocaboli (vocpers.txt se non se ne nomina un altro) come lo leggerebbe il gioco:\n"
+    "la codifica, le righe difettose con il loro numero, i vocaboli per frequenza e per classe, quali scelte\n"
+    "delle impostazioni permettono di avviare una partita, le traduzioni troppo lunghe per la loro casella.\n"
+    "Esce con 0 se il gioco può usare l'elenco, 1 se non può, 2 se il file non si legge.\n";
 } // namespace
 
 int main(int argc, char** argv)
 {
+    const bool aiuto = argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
+    if (aiuto || argc > 2 || (argc == 2 && argv[1][0] == '-' && argv[1][1] != '\0')) {
+        std::fputs(kUso, aiuto ? stdout : stderr);
+        return aiuto ? 0 : 2;
+    }
     // Measuring text needs fonts, not a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -38,50 +52,12 @@ int main(int argc, char** argv)
         out << "File " << nome << " assente o illeggibile.\n";
         return 2;
     }
-    const Resoconto r = controllaVocabolario(file.readAll(), ui::entraNellaCasella);
-    const auto& c = r.caricamento;
-    const auto riga = [&](int i) { return c.righeRecord.value(i); };
-    const auto& voce = [&](int i) -> const Voce& { return r.vocabolario.righe[static_cast<std::size_t>(i)]; };
-
-    out << "File " << nome << ": " << c.caricati << " record letti (il primo è il titolo e non si gioca).\n";
-    if (!c.righeDifettose.isEmpty()) {
-        out << "\nRighe difettose (servono almeno tre \";\"):\n";
-        const QStringList testi = c.rapporto.split(QStringLiteral("\r\n"));
-        for (qsizetype i = 0; i < c.righeDifettose.size(); ++i)
-            out << "  riga " << c.righeDifettose[i] << ": " << rapportoVisibile(testi.value(i)) << "\n";
-        out << (c.troppiDifettosi ? "  Troppe righe difettose: il gioco si fermerebbe qui senza leggere il resto.\n"
-                                  : "  Il gioco le segnala e gioca le altre.\n");
+    const QByteArray dati = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        out << "File " << nome << " illeggibile.\n";
+        return 2;
     }
-    if (c.oltreLimite > 0)
-        out << "\nOltre il limite di " << kRigheVocabolario << " record: " << c.oltreLimite << " record ignorati.\n";
-    if (c.caricati < 100)
-        out << "\nMeno di 100 record: il gioco lo segnalerà all'avvio della partita.\n";
-
-    out << "\nVocaboli giocabili: " << r.giocabili << "\n  per frequenza:";
-    for (const auto& [f, n] : r.perFrequenza)
-        out << "  " << f << ": " << n;
-    out << "\n  per classe:   ";
-    for (const auto& [k, n] : r.perClasse)
-        out << "  " << k << ": " << n;
-    out << "\n";
-    if (!r.fuoriIntervallo.isEmpty()) {
-        out << "\nRecord che il gioco non sceglie mai (frequenza fuori da 0-4 o classe fuori da 1-4):\n";
-        for (int i : r.fuoriIntervallo)
-            out << "  riga " << riga(i) << ": " << voce(i).frequenza << ";" << voce(i).categoria << ";" << voce(i).parola << "\n";
-    }
-    if (!r.nonEntrano.isEmpty()) {
-        out << "\nTraduzioni troppo lunghe per la loro casella:\n";
-        for (int i : r.nonEntrano)
-            out << "  riga " << riga(i) << ": " << voce(i).parola << " = " << voce(i).traduzione << "\n";
-    }
-    for (int k : r.classiSolitarie)
-        out << "\nLa classe " << k << " ha un solo vocabolo: le altre caselle resteranno vuote.\n";
-
-    if (r.utilizzabile()) {
-        out << "\nElenco utilizzabile.\n";
-        return 0;
-    }
-    out << "\nElenco NON utilizzabile: "
-        << (c.troppiDifettosi ? "troppe righe difettose.\n" : "servono almeno 7 vocaboli giocabili.\n");
-    return 1;
+    const Resoconto r = controllaVocabolario(dati, ui::entraNellaCasella);
+    out << testoResoconto(r, nome);
+    return r.utilizzabile() ? 0 : 1;
 }
