@@ -40,7 +40,7 @@ TEST(Midi, SoloFileInteri)
         {intestazione(1, 0xFFFFFFF0) + traccia(4, 4), false},           // a header past the end of the file
         {intestazione(1, 5) + traccia(4, 4), false},                    // a header too short
         {"MThd", false},
-        {QByteArray("MThd\0\0\0\6\0\1\0\1", 14), false},
+        {QByteArray("MThd\0\0\0\6\0\1\0\1", 12), false},
         {"RIFF" + intestazione(1).mid(4) + traccia(4, 4), false},
     };
     for (const auto& [dati, atteso] : casi)
