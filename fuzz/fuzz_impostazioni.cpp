@@ -1,5 +1,6 @@
 // Any bytes as a settings file: the reader either stops with a failure number or leaves a
-// record within its ranges, with a class and a frequency still chosen.
+// record within its ranges, with a class and a frequency still chosen; and what it read,
+// written and read again, is the same record.
 #include "settings/impostazionipartita.h"
 
 #include <algorithm>
@@ -25,6 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        r.giocatore2 >= 1 && r.giocatore2 <= 6 && r.velocita >= 1 && r.velocita <= 5 && r.quante >= 10 &&
                        r.quante <= 50 && unoAlmeno(r.classi) && unoAlmeno(r.frequenze);
     if (!entro)
+        std::abort();
+
+    // The greyed comparison box (2) is saved as ticked (1); everything else survives a save.
+    ImpostazioniPartita atteso = r;
+    atteso.confronta = r.confronta != 0 ? 1 : 0;
+    ImpostazioniPartita riletto;
+    bool rifiutato = false;
+    const auto e2 = leggiTestoImpostazioni(testoImpostazioni(r), riletto, [&](Maschera, int) { rifiutato = true; });
+    if (e2.errore != 0 || !e2.quanteLetta || rifiutato || !(riletto == atteso))
         std::abort();
     return 0;
 }

@@ -66,9 +66,10 @@ QString descriviCodifica(const Resoconto& r)
 
 } // namespace
 
-Resoconto controllaVocabolario(QByteArrayView dati, const std::function<bool(const QString&)>& entra)
+Resoconto controllaVocabolario(QByteArrayView dati, const std::function<bool(const QString&)>& entra,
+                               Vocabolario tabella)
 {
-    Resoconto r;
+    Resoconto r(std::move(tabella));
     r.byte = dati.size();
     r.sembraUtf16 = sembraUtf16(dati);
     r.caricamento = caricaVocaboli(dati, r.vocabolario);
