@@ -15,10 +15,15 @@ PKGS=(
   xvfb xauth python3
 )
 
-# --tools adds what regenerating the assets and looking at the game need.
-if [ "${1:-}" = "--tools" ]; then
-  PKGS+=(collatinus whitakers-words-data sox xdotool imagemagick)
-fi
+# --tools adds what regenerating the assets and looking at the game need;
+# --ci what the CI's extra stages need: clang with its sanitizer and libFuzzer runtimes.
+for opzione in "$@"; do
+  case "$opzione" in
+    --tools) PKGS+=(collatinus whitakers-words-data sox xdotool imagemagick) ;;
+    --ci) PKGS+=(clang libclang-rt-14-dev) ;;
+    *) echo "unknown option: $opzione" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${PKGS[@]}"; do
