@@ -1,7 +1,6 @@
 // Any bytes as a teacher's list: the checker never fails, and what it counts agrees with
 // what the game's own selection picks for the same choices.
 #include "vocab/controllo.h"
-#include "vocab/selezione.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,13 +21,6 @@ int somma(const std::map<int, int>& m)
     return std::accumulate(m.begin(), m.end(), 0, [](int s, const auto& kv) { return s + kv.second; });
 }
 
-int scelte(const Vocabolario& v, int classe)
-{
-    SceltaParole s{{true, true, true, true, true}, {}, false};
-    for (std::size_t c = 1; c <= 4; ++c)
-        s.classi[c] = classe == 0 || classe == int(c);
-    return int(selezionaVoci(v, s).vocabolo.size());
-}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -39,15 +31,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     verifica(somma(r.perFrequenza) == r.giocabili && somma(r.perClasse) == r.giocabili);
     verifica(r.giocabili + r.fuoriIntervallo.size() == std::max(r.caricamento.caricati - 1, 0));
-    verifica(r.giocabili == scelte(r.vocabolario, 0));
-    for (int c = 1; c <= 4; ++c) {
-        const auto it = r.perClasse.find(c);
-        verifica((it == r.perClasse.end() ? 0 : it->second) == scelte(r.vocabolario, c));
+    // Its own counts per class against the game's selection for each class alone.
+    if (!r.partite.isEmpty()) {
+        verifica(r.partite.size() >= 5 && r.partite.front().vocaboli == r.giocabili);
+        for (int c = 1; c <= 4; ++c) {
+            const auto it = r.perClasse.find(c);
+            verifica((it == r.perClasse.end() ? 0 : it->second) == r.partite[c].vocaboli);
+        }
+        // And per frequency, when the file has more than one.
+        const qsizetype frequenze = r.perFrequenza.size() > 1 ? qsizetype(r.perFrequenza.size()) : 0;
+        verifica(r.partite.size() == 5 + frequenze);
+        qsizetype k = 5;
+        for (const auto& [f, n] : r.perFrequenza)
+            verifica(frequenze == 0 || r.partite[k++].vocaboli == n);
     }
+    for (const SensoCondiviso& s : r.sensiCondivisi)
+        verifica(1 <= s.prima && s.prima < s.seconda && s.seconda <= r.vocabolario.ultimovoc &&
+                 !r.fuoriIntervallo.contains(int(s.prima)) && !r.fuoriIntervallo.contains(int(s.seconda)));
     for (const PartitaPossibile& p : r.partite)
         verifica(p.senzaSimili <= p.vocaboli && p.vocaboli <= r.giocabili);
-    if (!r.partite.isEmpty())
-        verifica(r.partite.front().vocaboli == r.giocabili);
+    verifica(r.partite.isEmpty() == (r.caricamento.caricati == 0));
 
     const QString testo = testoResoconto(r, QStringLiteral("vocpers.txt"));
     verifica(testo.endsWith(QStringLiteral("\nElenco utilizzabile.\n")) == r.utilizzabile());

@@ -19,7 +19,7 @@ PKGS=(
 # --ci what the CI's extra stages need: clang with its sanitizer and libFuzzer runtimes.
 for opzione in "$@"; do
   case "$opzione" in
-    --tools) PKGS+=(collatinus whitakers-words-data sox xdotool imagemagick) ;;
+    --tools) PKGS+=(collatinus whitakers-words-data whitakers-words sox xdotool imagemagick) ;;
     --ci) PKGS+=(clang libclang-rt-14-dev) ;;
     *) echo "unknown option: $opzione" >&2; exit 2 ;;
   esac

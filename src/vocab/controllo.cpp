@@ -75,6 +75,8 @@ Resoconto controllaVocabolario(QByteArrayView dati, const std::function<bool(con
     r.caricamento = caricaVocaboli(dati, r.vocabolario);
     r.utf8Difettoso = r.caricamento.codifica == Codifica::Utf8ConBom && !utf8Valido(dati.sliced(qsizetype(sizeof kBomUtf8) - 1));
     // Row 0 is the file's title, never played.
+    QList<int> giocabili;
+    QList<QPair<QString, QString>> classeETraduzione;
     for (int i = 1; i <= r.vocabolario.ultimovoc; ++i) {
         const Voce& v = r.vocabolario.righe[static_cast<std::size_t>(i)];
         const auto f = leggiClasse(v.frequenza);
@@ -84,10 +86,17 @@ Resoconto controllaVocabolario(QByteArrayView dati, const std::function<bool(con
             continue;
         }
         ++r.giocabili;
+        giocabili << i;
+        classeETraduzione.append({v.categoria, v.traduzione});
         ++r.perFrequenza[*f];
         ++r.perClasse[*c];
         if (!entra(v.traduzione))
             r.nonEntrano.append(i);
+    }
+    for (SensoCondiviso coppia : sensiCondivisi(classeETraduzione)) {
+        coppia.prima = giocabili[coppia.prima];
+        coppia.seconda = giocabili[coppia.seconda];
+        r.sensiCondivisi << coppia;
     }
     for (const auto& [classe, quante] : r.perClasse)
         if (quante == 1)
@@ -162,6 +171,15 @@ QString testoResoconto(const Resoconto& r, const QString& nome)
         out << "\nTraduzioni troppo lunghe per la loro casella:\n";
         for (int i : r.nonEntrano)
             out << "  riga " << riga(i) << ": " << voce(i).parola << " = " << voce(i).traduzione << "\n";
+    }
+    if (!r.sensiCondivisi.isEmpty()) {
+        out << "\nAvvertenza: traduzioni diverse della stessa categoria con un significato in comune;\n"
+               "  chi sceglie l'una quando è chiesta l'altra parola viene giudicato in errore:\n";
+        for (const SensoCondiviso& s : r.sensiCondivisi)
+            out << "  righe " << riga(static_cast<int>(s.prima)) << " e " << riga(static_cast<int>(s.seconda)) << ": "
+                << voce(static_cast<int>(s.prima)).parola << " = " << voce(static_cast<int>(s.prima)).traduzione << " / "
+                << voce(static_cast<int>(s.seconda)).parola << " = " << voce(static_cast<int>(s.seconda)).traduzione
+                << " (in comune: " << s.senso << ")\n";
     }
     for (int k : r.classiSolitarie)
         out << "\nLa classe " << k << " ha un solo vocabolo: le altre caselle resteranno vuote.\n";
