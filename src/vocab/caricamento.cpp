@@ -1,6 +1,5 @@
 #include "vocab/caricamento.h"
 
-
 namespace lex {
 
 namespace {

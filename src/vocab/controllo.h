@@ -3,6 +3,7 @@
 #pragma once
 
 #include "vocab/caricamento.h"
+#include "vocab/selezione.h"
 #include "vocab/sensi.h"
 
 #include <QPair>
@@ -38,7 +39,7 @@ struct Resoconto {
     QList<SensoCondiviso> sensiCondivisi;
 
     // The game can play it: it loads without stopping and offers at least 7 words.
-    bool utilizzabile() const { return !caricamento.troppiDifettosi && giocabili >= 7; }
+    bool utilizzabile() const { return !caricamento.troppiDifettosi && giocabili >= kMinimoParole; }
 };
 
 // tabella: the table to load into; one handed back from an earlier Resoconto saves building
