@@ -39,6 +39,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("lexorio"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/pictures/lexorio.svg")));
     lex::ui::fissaCaratteri();
+    lex::ui::caricaTraduzioni(); // without them the boxes set their own Italian button texts
     QApplication::setFont(lex::ui::arial(9));
 
     lex::ui::OrologioQt orologio;
@@ -62,6 +63,8 @@ int main(int argc, char** argv)
     finestre.genitore = &view;
     finestre.dopo = [&view] { view.rispecchia(); };
     eventi.ridisegnaTutto = [&view] { view.ridisegnaSubito(); };
+    eventi.rispecchiaTutto = [&view] { view.rispecchia(); };
+    misure.finestra = &view;
 
     lexorio.avvio();
     view.rispecchia();

@@ -11,6 +11,7 @@ PKGS=(
   googletest libgtest-dev
   # run
   timgm6mb-soundfont fonts-liberation2 fonts-comic-neue
+  qt6-translations-l10n
   # headless runs and tests
   xvfb xauth python3
 )

@@ -52,6 +52,18 @@ void Lexorio::precompilaImpostazioni()
 
 void Lexorio::impostapartita()
 {
+    // A key or click handled inside a tick opens the window once the tick has returned: a
+    // window opened inside the tick would hold it, and no tick would run behind the window.
+    if (inTick_) {
+        if (!impostapartitaInAttesa_) {
+            impostapartitaInAttesa_ = true;
+            porte.eventi.dopo([this] {
+                impostapartitaInAttesa_ = false;
+                impostapartita();
+            });
+        }
+        return;
+    }
     // Pending events run inside a game can deliver another key or click: one window at a time.
     if (inImpostapartita_)
         return;
@@ -111,8 +123,8 @@ void Lexorio::impostapartita()
 
         const auto n = liste.vocabolo.size();
         if (n < 12)
-            porte.box.mostra(QStringLiteral("Solo ") + conSpazio(n) + QStringLiteral(" vocaboli selezionati!"),
-                             QString::fromLatin1(kTitolo), Icona::Errore, Pulsanti::Ok);
+            messaggio(QStringLiteral("Solo ") + conSpazio(n) + QStringLiteral(" vocaboli selezionati!"),
+                      QString::fromLatin1(kTitolo), Icona::Errore, Pulsanti::Ok);
         if (n > 6)
             break;
         // Too few: the settings again, with the choices just made, to widen them.

@@ -43,6 +43,8 @@ public:
 
     // Procedures
     void esci();                        // quit confirmation
+    // A message box of the main window, shown over the board as the rules left it.
+    Risposta messaggio(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti);
     void aprivocaboli(const QString& fv);
     void impostapartita();
     void componiistruzioni();
@@ -69,6 +71,7 @@ private:
     void precompilaImpostazioni();      // the previous game's choices into the settings window
     bool inTick_ = false;               // a tick never runs inside a tick
     bool inImpostapartita_ = false;     // never a second settings window
+    bool impostapartitaInAttesa_ = false; // asked for inside a tick: runs once the tick has returned
     int partite_ = 0;                   // games set up so far: tells a word that a new game began under it
     std::unique_ptr<Impostazioni> imp_;
 };

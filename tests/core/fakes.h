@@ -11,7 +11,9 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace lex::test {
@@ -77,6 +79,7 @@ public:
 class FakeEventi : public Eventi {
 public:
     std::deque<std::function<void()>> coda;
+    std::deque<std::function<void()>> dopoEvento; // deferred calls, run by the test
     int ridisegni = 0;
     int esecuzioni = 0;
     void eseguiPendenti() override
@@ -88,6 +91,16 @@ public:
             f();
     }
     void ridisegna() override { ++ridisegni; }
+    void dopo(std::function<void()> f) override { dopoEvento.push_back(std::move(f)); }
+    // Back in the event loop: the deferred calls run, in order.
+    void eseguiDopo()
+    {
+        while (!dopoEvento.empty()) {
+            auto f = std::move(dopoEvento.front());
+            dopoEvento.pop_front();
+            f();
+        }
+    }
 };
 
 class FakeUscita : public Uscita {
@@ -95,17 +108,20 @@ public:
     [[noreturn]] void terminaSubito(int codice) override { throw ProcessoTerminato{codice}; }
 };
 
-// Every character is 8 twips wide per point of font size; the screen is 1280 x 1024 pixels.
+// Every character is 8 twips wide per point of font size; the screen is 1280 x 1024 pixels;
+// a frame adds 8 pixels to the width and 30 to the height, a menu bar 20 more to the height.
 class FakeMisure : public Misure {
 public:
     double larghezzaParola(const QString& testo, double punti) override { return static_cast<double>(testo.size()) * 8.0 * punti; }
     double larghezzaSchermo() override { return 1280 * 15; }
     double altezzaSchermo() override { return 1024 * 15; }
+    Bordi bordi(bool conMenu) override { return {8 * 15.0, (conMenu ? 50 : 30) * 15.0}; }
 };
 
 class FakeFile : public File {
 public:
-    bool esiste(const QString& nome) override { return QFile::exists(nome); }
+    std::set<QString> svaniti; // seen by the existence check, gone when opened
+    bool esiste(const QString& nome) override { return svaniti.count(nome) || QFile::exists(nome); }
     QString cartellaCorrente() override { return QDir::toNativeSeparators(QDir::currentPath()); }
 };
 
@@ -224,4 +240,28 @@ private:
     QString precedente_;
 };
 
+// A readable name for a parameterised test's row: its index, then the letters and digits of
+// its text ("3_Velocita_9" for the fourth row "Velocita: 9").
+inline std::string nomeRiga(std::size_t indice, const QByteArray& testo)
+{
+    std::string nome = std::to_string(indice);
+    bool separato = false;
+    for (const char c : testo) {
+        const bool buono = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (buono) {
+            if (!separato)
+                nome += '_';
+            nome += c;
+        }
+        separato = buono;
+    }
+    return nome;
+}
+
 } // namespace lex::test
+
+// Texts in failure messages as text, not as bytes.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
