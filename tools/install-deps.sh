@@ -18,7 +18,7 @@ PKGS=(
 
 # --tools adds what regenerating the assets and looking at the game need.
 if [ "${1:-}" = "--tools" ]; then
-  PKGS+=(collatinus whitakers-words-data sox xdotool imagemagick)
+  PKGS+=(collatinus whitakers-words-data whitakers-words sox xdotool imagemagick)
 fi
 
 missing=()
