@@ -5,18 +5,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFontMetricsF>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
-#include <QTranslator>
-#include <QWindow>
 #include <QScreen>
 #include <QThread>
 #include <QTime>
+#include <QTimer>
+#include <QTranslator>
+#include <QWindow>
 #include <cstdlib>
 
 namespace lex::ui {
