@@ -21,7 +21,7 @@ PKGS=(
 # --package what building and checking the Debian package need (debootstrap for a clean system).
 for option in "$@"; do
   case "$option" in
-    --tools) PKGS+=(collatinus whitakers-words-data sox xdotool imagemagick librsvg2-bin) ;;
+    --tools) PKGS+=(collatinus whitakers-words-data whitakers-words sox xdotool imagemagick librsvg2-bin) ;;
     --package) PKGS+=(file lintian debootstrap) ;;
   esac
 done
