@@ -1,4 +1,5 @@
 // Lexorio: wires the real ports, the channels, the rules and the main window, then runs.
+#include "dati/ui/filesistemaqt.h"
 #include "shell/lexorio.h"
 #include "shell/ui/finestreqt.h"
 #include "shell/ui/lexorioview.h"
@@ -38,9 +39,13 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lexorio"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/pictures/lexorio.svg")));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Lexorio"));
     lex::ui::fissaCaratteri();
     lex::ui::caricaTraduzioni(); // without them the boxes set their own Italian button texts
     QApplication::setFont(lex::ui::arial(9));
+    // Installed, the game plays in the player's data directory (unless started beside its files).
+    if (!lex::ui::entraNellaCartellaDati())
+        return 1;
 
     lex::ui::OrologioQt orologio;
     lex::ui::CasualeQt casuale;
