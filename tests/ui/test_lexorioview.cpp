@@ -47,10 +47,11 @@ TEST_F(Vista, FinestraEMenu)
     EXPECT_EQ(menu[0]->text(), QStringLiteral("&Impostazioni"));
     EXPECT_EQ(menu[1]->text(), QStringLiteral("?"));
     const auto voci = menu[0]->menu()->actions();
-    ASSERT_EQ(voci.size(), 3);
+    ASSERT_EQ(voci.size(), 4);
     EXPECT_EQ(voci[0]->text(), QStringLiteral("&Partenza nuova partita"));
-    EXPECT_TRUE(voci[1]->isSeparator());
-    EXPECT_EQ(voci[2]->text(), QStringLiteral("&Fine"));
+    EXPECT_EQ(voci[1]->text(), QStringLiteral("&Ripasso errori"));
+    EXPECT_TRUE(voci[2]->isSeparator());
+    EXPECT_EQ(voci[3]->text(), QStringLiteral("&Fine"));
     EXPECT_EQ(menu[1]->menu()->actions().at(0)->text(), QStringLiteral("Info"));
     EXPECT_TRUE(vista->timer().isActive());
     EXPECT_EQ(vista->timer().interval(), 1000);
@@ -58,6 +59,9 @@ TEST_F(Vista, FinestraEMenu)
 
     menu[1]->menu()->actions().at(0)->trigger();
     EXPECT_EQ(banco.finestre.infoMostrate, 1);
+    voci[1]->trigger();
+    EXPECT_EQ(banco.finestre.ripassiMostrati, 1);
+    EXPECT_EQ(banco.finestre.impostazioniMostrate, 0);
 }
 
 TEST_F(Vista, TastiEClic)
