@@ -4,6 +4,7 @@
 #include "core/fakes.h"
 #include "shell/ui/lexorioview.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -83,6 +84,22 @@ TEST_F(Vista, TastiEClic)
     // A bare modifier types nothing and starts nothing.
     QTest::keyClick(vista.get(), Qt::Key_Shift);
     EXPECT_EQ(banco.finestre.impostazioniMostrate, 1);
+}
+
+// A menu used from the keyboard hands the keys back to the board: Esc still asks to quit.
+TEST_F(Vista, MenuDaTastieraRestituisceITasti)
+{
+    vista->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(vista.get()));
+    QTest::keyClick(vista.get(), Qt::Key_I, Qt::AltModifier);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_R);
+    EXPECT_EQ(banco.finestre.ripassiMostrati, 1);
+    banco.box.risposte = {Risposta::Annulla};
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : vista.get(), Qt::Key_Escape);
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("Confermi l'uscita dal programma?"));
 }
 
 TEST(CodiceTasto, CaratteriDelleRegole)

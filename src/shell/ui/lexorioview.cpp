@@ -110,6 +110,11 @@ LexorioView::LexorioView(Lexorio& regole) : r_(regole)
     pezzo(m.Iml[7], {QFont(), Qt::AlignCenter, false, false}, tabellone_);
     pezzo(m.Imr[7], {QFont(), Qt::AlignCenter, false, false}, tabellone_);
 
+    // The window itself holds the keyboard focus: a menu used from the keyboard gives the focus
+    // back to it, where with no focus at all the menu bar would keep it and swallow Esc.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus();
+
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { esegui([this] { r_.Timer1_Timer(); }); });
 
