@@ -9,15 +9,15 @@
 namespace lex {
 
 namespace {
-// "un solo ..." by grammatical class.
-QString classeAlSingolare(int classe)
+// A class as its box in the settings window names it.
+QString nomeClasse(int classe)
 {
     switch (classe) {
-    case 1: return QStringLiteral("nome");
-    case 2: return QStringLiteral("aggettivo o pronome");
-    case 3: return QStringLiteral("verbo");
-    case 4: return QStringLiteral("avverbio, congiunzione o preposizione");
-    default: return QStringLiteral("vocabolo della classe %1").arg(classe);
+    case 1: return QStringLiteral("Nomi");
+    case 2: return QStringLiteral("Aggettivi e pronomi");
+    case 3: return QStringLiteral("Verbi");
+    case 4: return QStringLiteral("Avverbi, cong., prep.");
+    default: return QString::number(classe);
     }
 }
 
@@ -92,11 +92,11 @@ QString notaElenco(const BisognoElenco& b)
         return n == 1 ? QStringLiteral("ne manca 1") : QStringLiteral("ne mancano %1").arg(n);
     };
     if (b.mancanoPerGiocare() > 0)
-        frasi << QStringLiteral("Come elenco personale non bastano per una partita: ne servono almeno %1, %2.")
+        frasi << QStringLiteral("Salvati come elenco personale, non bastano per una partita: ne servono almeno %1, %2.")
                      .arg(kParoleMinime)
                      .arg(mancano(b.mancanoPerGiocare()));
     else if (b.mancanoSenzaAvviso() > 0)
-        frasi << QStringLiteral("Come elenco personale bastano per una partita, che però parte con un avviso: "
+        frasi << QStringLiteral("Salvati come elenco personale, bastano per una partita, che però parte con un avviso: "
                                 "per evitarlo %1.")
                      .arg(mancano(b.mancanoSenzaAvviso()));
     if (b.simili == 1)
@@ -106,10 +106,15 @@ QString notaElenco(const BisognoElenco& b)
         frasi << QStringLiteral("%1 iniziano come la loro traduzione: si giocano solo togliendo la spunta a "
                                 "\"Escludi simili\".")
                      .arg(b.simili);
-    for (int classe : b.classiSole)
-        frasi << QStringLiteral("Con un solo %1 le sue altre caselle resterebbero vuote: le traduzioni sbagliate "
-                                "vengono dalla stessa classe.")
-                     .arg(classeAlSingolare(classe));
+    if (!b.classiSole.isEmpty()) {
+        QStringList classi;
+        for (int classe : b.classiSole)
+            classi << QStringLiteral("fra \"%1\"").arg(nomeClasse(classe));
+        frasi << QStringLiteral("Un solo vocabolo %1: %2 altre caselle resterebbero vuote, perché le traduzioni "
+                                "sbagliate vengono dalla stessa classe.")
+                     .arg(classi.join(QStringLiteral(" e ")),
+                          b.classiSole.size() == 1 ? QStringLiteral("le sue") : QStringLiteral("le loro"));
+    }
     return frasi.join(u' ');
 }
 

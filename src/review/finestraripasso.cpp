@@ -49,7 +49,7 @@ QString testoScelte(const QList<Scelta>& scelte)
 RipassoModel RipassoModel::progettato()
 {
     RipassoModel m;
-    m.window = el(0, 0, 9000, 5190);
+    m.window = el(0, 0, 9000, 5460);
     m.Frame1 = el(120, 0, 8760, 3960, "Vocaboli da ripassare");
     m.Frame1.fore = colori::bianco;
     // Inside Frame1.
@@ -60,7 +60,7 @@ RipassoModel RipassoModel::progettato()
     m.vuoto = el(120, 600, 8520, 3240, "", 12);
     m.vuoto.back = colori::rossoChiaro;
     // On the window.
-    m.nota = el(120, 4020, 5640, 1080);
+    m.nota = el(120, 4020, 5640, 1380);
     m.nota.fore = colori::bianco;
     m.okay[0] = el<Bottone>(5880, 4080, 3000, 510, "&Salva come elenco personale", 9);
     m.okay[1] = el<Bottone>(5880, 4680, 3000, 420, "&Chiudi (esc)", 9);

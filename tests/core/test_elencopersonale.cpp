@@ -96,7 +96,9 @@ TEST(ElencoPersonale, QuantiNeMancano)
         {"simile", con(nomi(12), {voce("1", "amor, -oris, m.", "amore")}), 12, 0, 0, 1, {}, {"Uno inizia come la sua traduzione"}},
         {"simili", con(nomi(6), {voce("1", "amor", "amore"), voce("3", "amo", "amare")}), 6, 1, 6, 2, {},
          {"ne manca 1.", "2 iniziano come la loro traduzione"}},
-        {"un verbo", con(nomi(11), nomi(1, "3", 20)), 12, 0, 0, 0, {3}, {"Con un solo verbo le sue altre caselle"}},
+        {"un verbo", con(nomi(11), nomi(1, "3", 20)), 12, 0, 0, 0, {3}, {"Un solo vocabolo fra \"Verbi\": le sue altre"}},
+        {"due classi sole", con(nomi(5), con(nomi(1, "2", 20), nomi(1, "4", 30))), 7, 0, 5, 0, {2, 4},
+         {"ne mancano 5.", "fra \"Aggettivi e pronomi\" e fra \"Avverbi, cong., prep.\": le loro"}},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.caso);

@@ -65,7 +65,7 @@ TEST_F(VistaRipasso, ElencoAlPostoProgettatoEDaTastiera)
     ui::RipassoView v(regole);
     apri(v);
     EXPECT_EQ(v.windowTitle(), QStringLiteral("Lexorio: Ripasso"));
-    EXPECT_EQ(v.size(), QSize(600, 346)); // 9000 x 5190 twips
+    EXPECT_EQ(v.size(), QSize(600, 364)); // 9000 x 5460 twips
     EXPECT_EQ(v.elenco()->geometry(), ui::rettangolo(regole.m.elenco));
     EXPECT_EQ(v.okay(0)->geometry(), ui::rettangolo(regole.m.okay[0]));
     EXPECT_TRUE(v.elenco()->isVisible());

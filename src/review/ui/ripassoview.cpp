@@ -107,7 +107,9 @@ RipassoView::RipassoView(FinestraRipasso& regole, QWidget* genitore) : QDialog(g
         b->setFont(arial(e.fontSize, true));
         QPalette pal = b->palette();
         pal.setColor(QPalette::Button, colore(e.back));
-        pal.setColor(QPalette::ButtonText, colore(e.fore));
+        pal.setColor(QPalette::Active, QPalette::ButtonText, colore(e.fore));
+        pal.setColor(QPalette::Inactive, QPalette::ButtonText, colore(e.fore));
+        pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(160, 64, 64)); // nothing to save
         b->setPalette(pal);
         connect(b, &QPushButton::clicked, this, [this, i] { esegui([this, i] { r_.okay_Click(i); }); });
         okay_[static_cast<std::size_t>(i)] = b;
