@@ -51,13 +51,13 @@ bool ArchivioFile::scrivi(const QString& nome, const QByteArray& dati)
     return scriviOra(nome, dati);
 }
 
-void ArchivioFile::scriviInDisparte(const QString& nome, const QByteArray& dati)
+void ArchivioFile::scriviInDisparte(const QString& nome, std::function<QByteArray()> testo)
 {
     // The directory is the one of the moment the write is asked for.
     const QString percorso = QFileInfo(nome).absoluteFilePath();
     {
         std::lock_guard blocco(mutex_);
-        inAttesa_[percorso] = dati;
+        inAttesa_[percorso] = std::move(testo);
         if (!filo_.joinable())
             filo_ = std::thread([this] { lavora(); });
     }
@@ -109,7 +109,7 @@ void ArchivioFile::lavora()
         auto voce = inAttesa_.extract(inAttesa_.begin());
         scrivendo_ = true;
         blocco.unlock();
-        const bool ok = scriviOra(voce.key(), voce.mapped());
+        const bool ok = scriviOra(voce.key(), voce.mapped()());
         blocco.lock();
         scrivendo_ = false;
         fallita_ = !ok;

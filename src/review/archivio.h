@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <condition_variable>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -22,9 +23,10 @@ public:
     virtual Lettura leggi(const QString& nome, QByteArray& dati, qint64 massimo) = 0;
     // Replaces the file all at once: on failure the old file stays as it was.
     virtual bool scrivi(const QString& nome, const QByteArray& dati) = 0;
-    // The same, away from the game's thread, so the game never waits for the disk. A later
-    // text for the same name replaces one not yet written.
-    virtual void scriviInDisparte(const QString& nome, const QByteArray& dati) = 0;
+    // The same, away from the game's thread, so the game never waits for the disk nor for the
+    // making of the text: testo runs on the writing thread (it must own what it reads). A later
+    // text for the same name replaces one not yet made.
+    virtual void scriviInDisparte(const QString& nome, std::function<QByteArray()> testo) = 0;
     // Whether the latest write in the background failed.
     virtual bool scritturaInDisparteFallita() = 0;
     // Renames without replacing: false when the target exists or the renaming fails.
@@ -45,7 +47,7 @@ public:
     bool esiste(const QString& nome) override;
     Lettura leggi(const QString& nome, QByteArray& dati, qint64 massimo) override;
     bool scrivi(const QString& nome, const QByteArray& dati) override;
-    void scriviInDisparte(const QString& nome, const QByteArray& dati) override;
+    void scriviInDisparte(const QString& nome, std::function<QByteArray()> testo) override;
     bool scritturaInDisparteFallita() override;
     bool rinomina(const QString& da, const QString& a) override;
     bool copia(const QString& da, const QString& a) override;
@@ -57,7 +59,7 @@ private:
 
     std::mutex mutex_;
     std::condition_variable cambiato_;
-    std::map<QString, QByteArray> inAttesa_; // absolute path -> newest text
+    std::map<QString, std::function<QByteArray()>> inAttesa_; // absolute path -> newest text
     bool scrivendo_ = false;
     bool fine_ = false;
     bool fallita_ = false;

@@ -98,7 +98,7 @@ void FinestraRipasso::riempi()
 {
     const DatiRipasso& d = ripasso_.dati();
     const bool ultima = m.vista[0].selected;
-    voci_ = ultima ? d.ultima : d.tutte;
+    voci_ = piuSbagliate(ultima ? d.ultima : d.tutte);
     const bool perGiocatore = ultima && d.giocatori == 2;
 
     m.colonne = {QStringLiteral("Vocabolo"), QStringLiteral("Traduzione giusta"), QStringLiteral("Scelto invece"),

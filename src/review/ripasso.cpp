@@ -177,11 +177,13 @@ void chiudiPartita(DatiRipasso& d, const RegistroPartita& partita)
         ordinaScelte(nellElenco->scelte);
     }
     d.ultima = piuSbagliate(d.ultima);
-    d.tutte = piuSbagliate(d.tutte);
 }
 
-QByteArray testoRipasso(const DatiRipasso& d)
+QByteArray testoRipasso(const DatiRipasso& dati)
 {
+    DatiRipasso d = dati;
+    d.ultima = piuSbagliate(d.ultima);
+    d.tutte = piuSbagliate(d.tutte);
     QStringList t;
     t << kIntestazione;
     for (const char* riga : kSpiegazione)
@@ -401,7 +403,8 @@ void Ripasso::chiudiInCorso()
         return;
     chiudiPartita(dati_, p);
     if (!nonScrivere_)
-        archivio_.scriviInDisparte(QString::fromLatin1(kFileRipasso), testoRipasso(dati_));
+        // A copy shares its lists until one side changes them: the text is made on the writing thread.
+        archivio_.scriviInDisparte(QString::fromLatin1(kFileRipasso), [copia = dati_] { return testoRipasso(copia); });
 }
 
 } // namespace lex

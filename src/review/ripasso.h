@@ -42,7 +42,7 @@ struct DatiRipasso {
     int giocatori = 0;            // of the last game; 0 before the first one
     std::array<QString, 3> nomi;  // 1 and 2: the characters of the last game
     QList<VoceRipasso> ultima;    // what the last game missed, most missed first
-    QList<VoceRipasso> tutte;     // what is still to be reviewed, most missed first
+    QList<VoceRipasso> tutte;     // what is still to be reviewed, in the order first missed
     friend bool operator==(const DatiRipasso&, const DatiRipasso&) = default;
 };
 
@@ -66,8 +66,8 @@ void chiudiPartita(DatiRipasso& d, const RegistroPartita& partita);
 // Most missed first; equal counts by Latin word (case ignored), then by player.
 QList<VoceRipasso> piuSbagliate(QList<VoceRipasso> voci);
 
-// The file, Windows-1252 with CR LF, and its reading. Reading refuses anything the game would
-// not have written (nullopt): the caller sets such a file aside instead of guessing.
+// The file, Windows-1252 with CR LF, most missed first, and its reading. Reading refuses anything
+// the game would not have written (nullopt): the caller sets such a file aside instead of guessing.
 QByteArray testoRipasso(const DatiRipasso& d);
 std::optional<DatiRipasso> leggiTestoRipasso(QByteArrayView testo);
 

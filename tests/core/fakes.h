@@ -147,10 +147,10 @@ public:
         scritti << nome;
         return !guasti.count(nome) && ArchivioFile::scrivi(nome, dati);
     }
-    void scriviInDisparte(const QString& nome, const QByteArray& dati) override
+    void scriviInDisparte(const QString& nome, std::function<QByteArray()> testo) override
     {
         inDisparte << nome;
-        fallita = !scrivi(nome, dati);
+        fallita = !scrivi(nome, testo());
     }
     bool scritturaInDisparteFallita() override { return fallita; }
     bool rinomina(const QString& da, const QString& a) override

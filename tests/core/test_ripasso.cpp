@@ -7,6 +7,7 @@
 #include "review/ripasso.h"
 
 #include <QDir>
+#include <thread>
 
 using namespace lex;
 using namespace lex::test;
@@ -97,7 +98,8 @@ TEST(ChiudiPartita, PerGiocatoreEPiuSbagliatePrima)
     chiudiPartita(d, partita({chiesta("alfa", true, {"w", "w", "w", "w", "w"})}));
     EXPECT_EQ(parole(d.ultima), QStringList{"alfa:5"});
     EXPECT_EQ(d.giocatori, 1);
-    EXPECT_EQ(parole(d.tutte), (QStringList{"alfa:6", "beta:5"}));
+    EXPECT_EQ(parole(d.tutte), (QStringList{"beta:5", "alfa:6"})); // in the order first missed
+    EXPECT_EQ(parole(piuSbagliate(d.tutte)), (QStringList{"alfa:6", "beta:5"}));
 }
 
 TEST(FileRipasso, ScrittoComeDocumentato)
@@ -306,30 +308,38 @@ TEST(ArchivioFile, ScrittureInDisparte)
     };
     {
         ArchivioFile a;
-        a.scriviInDisparte("ripasso.txt", "uno");
-        a.scriviInDisparte("ripasso.txt", "due");
+        a.scriviInDisparte("ripasso.txt", [] { return QByteArray("uno"); });
+        a.scriviInDisparte("ripasso.txt", [] { return QByteArray("due"); });
         a.attendi();
         EXPECT_EQ(leggi("ripasso.txt"), "due"); // the newest text wins
         EXPECT_FALSE(a.scritturaInDisparteFallita());
-        a.scriviInDisparte("manca/ripasso.txt", "x");
+        a.scriviInDisparte("manca/ripasso.txt", [] { return QByteArray("x"); });
         a.attendi();
         EXPECT_TRUE(a.scritturaInDisparteFallita());
-        a.scriviInDisparte("ripasso.txt", "tre");
+        // The text itself is made on the writing thread, not on the game's.
+        std::thread::id dove;
+        a.scriviInDisparte("ripasso.txt", [&dove] {
+            dove = std::this_thread::get_id();
+            return QByteArray("tre");
+        });
+        a.attendi();
+        EXPECT_NE(dove, std::this_thread::get_id());
+        a.scriviInDisparte("ripasso.txt", [] { return QByteArray("quattro"); });
     } // leaving finishes the write
-    EXPECT_EQ(leggi("ripasso.txt"), "tre");
+    EXPECT_EQ(leggi("ripasso.txt"), "quattro");
 
     ArchivioFile a;
     EXPECT_TRUE(a.copia("ripasso.txt", "copia.txt"));
-    EXPECT_EQ(leggi("copia.txt"), "tre");
+    EXPECT_EQ(leggi("copia.txt"), "quattro");
     EXPECT_FALSE(a.rinomina("ripasso.txt", "copia.txt")); // never over another file
     EXPECT_TRUE(a.rinomina("ripasso.txt", "nuovo.txt"));
-    EXPECT_EQ(leggi("nuovo.txt"), "tre");
+    EXPECT_EQ(leggi("nuovo.txt"), "quattro");
 
     QByteArray dati;
     EXPECT_EQ(a.leggi("ripasso.txt", dati, 10), Lettura::Assente);
-    EXPECT_EQ(a.leggi("nuovo.txt", dati, 3), Lettura::Letta);
-    EXPECT_EQ(dati, "tre");
-    EXPECT_EQ(a.leggi("nuovo.txt", dati, 2), Lettura::Illeggibile); // too large to be ours
+    EXPECT_EQ(a.leggi("nuovo.txt", dati, 7), Lettura::Letta);
+    EXPECT_EQ(dati, "quattro");
+    EXPECT_EQ(a.leggi("nuovo.txt", dati, 6), Lettura::Illeggibile); // too large to be ours
     QDir().mkdir("cartella.txt");
     EXPECT_EQ(a.leggi("cartella.txt", dati, 10), Lettura::Illeggibile);
 }
