@@ -1,4 +1,5 @@
 // Lexorio: wires the real ports, the channels, the rules and the main window, then runs.
+#include "dati/ui/filesistemaqt.h"
 #include "review/ripasso.h"
 #include "review/ui/ripassoview.h"
 #include "shell/lexorio.h"
@@ -40,8 +41,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lexorio"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/pictures/lexorio.svg")));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Lexorio"));
     lex::ui::fissaCaratteri();
     QApplication::setFont(lex::ui::arial(9));
+    // Installed, the game plays in the player's data directory (unless started beside its files).
+    if (!lex::ui::entraNellaCartellaDati())
+        return 1;
 
     lex::ui::OrologioQt orologio;
     lex::ui::CasualeQt casuale;
@@ -58,7 +63,8 @@ int main(int argc, char** argv)
 #else
     lex::Canali canali = lex::Canali::muti();
 #endif
-    // The review of missed words listens to the game; it outlives nothing it writes through.
+    // The review of missed words listens to the game. Made before the game and its window, it
+    // goes after them, and its pending write is finished when the window has closed.
     lex::ArchivioFile archivio;
     lex::Ripasso ripasso(archivio);
     ripasso.carica();

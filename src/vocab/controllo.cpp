@@ -9,6 +9,8 @@ Resoconto controllaVocabolario(QByteArrayView dati, const std::function<bool(con
     Resoconto r;
     r.caricamento = caricaVocaboli(dati, r.vocabolario);
     // Row 0 is the file's title, never played.
+    QList<int> giocabili;
+    QList<QPair<QString, QString>> classeETraduzione;
     for (int i = 1; i <= r.vocabolario.ultimovoc; ++i) {
         const Voce& v = r.vocabolario.righe[static_cast<std::size_t>(i)];
         const auto f = leggiClasse(v.frequenza);
@@ -18,10 +20,17 @@ Resoconto controllaVocabolario(QByteArrayView dati, const std::function<bool(con
             continue;
         }
         ++r.giocabili;
+        giocabili << i;
+        classeETraduzione.append({v.categoria, v.traduzione});
         ++r.perFrequenza[*f];
         ++r.perClasse[*c];
         if (!entra(v.traduzione))
             r.nonEntrano.append(i);
+    }
+    for (SensoCondiviso coppia : sensiCondivisi(classeETraduzione)) {
+        coppia.prima = giocabili[coppia.prima];
+        coppia.seconda = giocabili[coppia.seconda];
+        r.sensiCondivisi << coppia;
     }
     for (const auto& [classe, quante] : r.perClasse)
         if (quante == 1)

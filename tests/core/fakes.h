@@ -2,6 +2,7 @@
 // numbers, recording message boxes and channels. No test ever waits in real time.
 #pragma once
 
+#include "dati/filesistema.h"
 #include "review/archivio.h"
 #include "shell/finestre.h"
 #include "shell/lexorio.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -262,6 +264,65 @@ public:
 private:
     QString percorso_;
     QString precedente_;
+};
+
+// An in-memory file system: files and directories by absolute path, and the failures a test
+// asks for. Writing into a directory that was never created fails, as on a disk.
+class FakeFileSistema : public FileSistema {
+public:
+    std::map<QString, QByteArray> file;
+    std::set<QString> cartelle{QStringLiteral("/")};
+    std::set<QString> illeggibili;  // files whose reading fails
+    std::set<QString> bloccati;     // files or whole directories where writing fails
+    std::set<QString> increabili;    // directories that can not be created
+    std::set<QString> inaccessibili; // directories that can not be entered
+    QString corrente = QStringLiteral("/");
+    int scritture = 0;
+
+    bool esiste(const QString& p) override { return file.count(p) > 0; }
+    std::optional<QByteArray> leggi(const QString& p, QString& errore) override
+    {
+        if (illeggibili.count(p) || !file.count(p)) {
+            errore = QStringLiteral("Permission denied");
+            return std::nullopt;
+        }
+        return file.at(p);
+    }
+    bool scrivi(const QString& p, const QByteArray& dati, QString& errore) override
+    {
+        const QString cartella = p.left(p.lastIndexOf(QLatin1Char('/')));
+        if (bloccati.count(p) || bloccati.count(cartella)) {
+            errore = QStringLiteral("Read-only file system");
+            return false;
+        }
+        if (!cartelle.count(cartella)) {
+            errore = QStringLiteral("No such file or directory");
+            return false;
+        }
+        ++scritture;
+        file[p] = dati;
+        return true;
+    }
+    bool creaCartella(const QString& p, QString& errore) override
+    {
+        if (increabili.count(p) || file.count(p)) {
+            errore = QStringLiteral("Permission denied");
+            return false;
+        }
+        for (qsizetype i = 1; i <= p.size(); ++i)
+            if (i == p.size() || p[i] == QLatin1Char('/'))
+                cartelle.insert(p.left(i));
+        return true;
+    }
+    bool entra(const QString& p, QString& errore) override
+    {
+        if (inaccessibili.count(p) || !cartelle.count(p)) {
+            errore = QStringLiteral("Permission denied");
+            return false;
+        }
+        corrente = p;
+        return true;
+    }
 };
 
 } // namespace lex::test

@@ -55,3 +55,21 @@ TEST(Controllo, TroppeRigheDifettose)
         dati += "questa riga non ha campi\r\n";
     EXPECT_FALSE(controllaVocabolario(dati, corta).utilizzabile());
 }
+
+TEST(Controllo, SensiCondivisiSonoAvvertenzeConLeRighe)
+{
+    const QByteArray dati = "/ commento\r\n"
+                            "0;0;Titolo;mai giocato\r\n" +
+                            elenco(6).mid(24) + // six "parola" of class 1: identical texts, no warning
+                            "0;1;metus;paura, timore\r\n"
+                            "9;1;fuori;timore\r\n" // never played: not compared
+                            "0;1;timor;Timore\r\n"
+                            "0;2;timidus;timore\r\n";
+    const auto r = controllaVocabolario(dati, corta);
+    EXPECT_TRUE(r.utilizzabile()) << "a warning does not stop a game";
+    ASSERT_EQ(r.sensiCondivisi.size(), 1);
+    const SensoCondiviso& s = r.sensiCondivisi.front();
+    EXPECT_EQ(r.caricamento.righeRecord.value(static_cast<int>(s.prima)), 9);
+    EXPECT_EQ(r.caricamento.righeRecord.value(static_cast<int>(s.seconda)), 11);
+    EXPECT_EQ(s.senso, QStringLiteral("timore"));
+}

@@ -2,6 +2,7 @@
 // any three ";" as a record and the candidate builder compares classes as text. These
 // checks keep assets/vocaboli.txt and assets/vocpers.txt playable as committed.
 #include "vocab/cp1252.h"
+#include "vocab/sensi.h"
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -119,6 +120,8 @@ QStringList difettiDelRecord(const Record& r)
         d << dove + "traduzione con spazi ai margini";
     if (r.traduzione.size() > 24)
         d << dove + "traduzione più lunga di 24 caratteri: " + r.traduzione;
+    if (r.traduzione.contains(';'))
+        d << dove + "sensi separati da ';' invece che da ',': " + r.traduzione;
     if (r.traduzione.contains(QChar(0xC3)))
         d << dove + "testo UTF-8 letto come Windows-1252: " + r.traduzione;
     if (r.categoria == QLatin1String("3") && !iniziaConInfinito(r.traduzione))
@@ -137,7 +140,7 @@ QStringList difettiComuni(const FileVocaboli& f)
     if (f.byte.startsWith("\xEF\xBB\xBF"))
         d << "il file inizia con un BOM UTF-8";
     QSet<QString> visti;
-    std::map<QString, int> significati; // class + translation -> line
+    QList<QPair<QString, QString>> classeETraduzione;
     for (std::size_t i = 1; i < f.record.size(); ++i) { // the first record is the title
         const Record& r = f.record[i];
         d << difettiDelRecord(r);
@@ -145,13 +148,17 @@ QStringList difettiComuni(const FileVocaboli& f)
         if (visti.contains(chiave))
             d << QString("riga %1: doppione %2 = %3").arg(r.riga).arg(r.parola, r.traduzione);
         visti.insert(chiave);
-        // Wrong candidates come from the same class: a shared translation would show two right answers.
-        const auto [pos, nuovo] = significati.emplace(r.categoria + '\n' + r.traduzione, r.riga);
-        if (!nuovo)
-            d << QString("riga %1: stessa traduzione della riga %2 nella stessa categoria: %3")
-                     .arg(r.riga)
-                     .arg(pos->second)
-                     .arg(r.traduzione);
+        classeETraduzione.append({r.categoria, r.traduzione});
+    }
+    // Wrong candidates come from the same class: a sense shared by two different texts makes a
+    // right answer wrong. Identical texts (true synonyms) both count as right.
+    for (const lex::SensoCondiviso& c : lex::sensiCondivisi(classeETraduzione)) {
+        const Record& a = f.record[static_cast<std::size_t>(c.prima) + 1];
+        const Record& b = f.record[static_cast<std::size_t>(c.seconda) + 1];
+        d << QString("righe %1 e %2: '%3' e '%4' hanno in comune '%5'")
+                 .arg(a.riga)
+                 .arg(b.riga)
+                 .arg(a.traduzione, b.traduzione, c.senso);
     }
     return d;
 }
@@ -240,6 +247,119 @@ TEST(VocaboliFile, ControlliRiconosconoIDifetti)
     r.traduzione = QString::fromUtf8("perchÃ©"); // "perché" read with the wrong code page
     r.categoria = "1";
     EXPECT_EQ(difettiDelRecord(r).size(), 1);
+    r = buono;
+    r.traduzione = "amare; voler bene";
+    EXPECT_EQ(difettiDelRecord(r).size(), 1) << "i sensi si separano con la virgola";
+}
+
+// Syllables of a Latin word: ae, oe, au are one vowel, other neighbouring vowels two
+// (le-o, hi-ems); qu is a consonant, and so is i or u before a vowel at the start (iuvenis).
+int sillabe(QString w)
+{
+    static const QRegularExpression iniziale(QStringLiteral("^[iu](?=[aeiou])"));
+    w.replace(iniziale, QStringLiteral("j"));
+    w.replace(QLatin1String("qu"), QLatin1String("q"));
+    for (const char* dittongo : {"ae", "oe", "au"})
+        w.replace(QLatin1String(dittongo), QLatin1String("a"));
+    int n = 0;
+    for (const QChar c : w)
+        n += QStringLiteral("aeiouy").contains(c) ? 1 : 0;
+    return n;
+}
+
+// The house style of dictionary forms (docs/vocabulary.md), where a rule can tell:
+// - a third-declension genitive is abbreviated from a vowel ("legio, -onis", "princeps, -ipis");
+// - it is written in full only when the nominative has one syllable or the stem changes
+//   ("rex, regis", "pater, patris", "iter, itineris"), never when it merely extends the
+//   nominative ("leo, -onis", not "leo, leonis");
+// - fourth-conjugation perfects end in -ivi, those of the compounds of eo in -ii.
+QString fuoriRegola(const Record& r)
+{
+    const QStringList p = r.parola.split(QStringLiteral(", "));
+    static const QRegularExpression parola(QStringLiteral("^-?[a-z]+$"));
+    if ((r.categoria == "1" || r.categoria == "2") && p.size() >= 2 && parola.match(p[0]).hasMatch() &&
+        parola.match(p[1]).hasMatch() && p[1].endsWith(QLatin1String("is")) &&
+        (p.size() == 2 || p[2].endsWith('.'))) {
+        const QString& nom = p[0];
+        const QString& gen = p[1];
+        if (gen.startsWith('-')) {
+            if (gen.size() > 3 && !QStringLiteral("aeiou").contains(gen[1]))
+                return "genitivo abbreviato da una consonante";
+        } else {
+            QString tema = nom;
+            if (tema.endsWith('s') || tema.endsWith('x'))
+                tema.chop(1);
+            if (sillabe(nom) > 1 && gen.startsWith(tema))
+                return "genitivo per intero dove basta l'abbreviazione";
+        }
+    }
+    if (r.categoria == "3" && p.size() >= 4 && p[1] == QLatin1String("-is") && p.back() == QLatin1String("-ire")) {
+        const bool compostoDiEo = p[0].endsWith(QLatin1String("eo"));
+        if (compostoDiEo && !p[2].endsWith(QLatin1String("ii")))
+            return "perfetto di un composto di eo non in -ii";
+        if (!compostoDiEo && p[2].endsWith(QLatin1String("ii")))
+            return "perfetto della quarta coniugazione in -ii invece che in -ivi";
+    }
+    return {};
+}
+
+TEST(VocaboliFile, FormeSecondoLaStessaRegola)
+{
+    const auto forma = [](const char* classe, const char* parola) {
+        return fuoriRegola(Record{1, "1", classe, parola, "x"});
+    };
+    for (const char* buona : {"legio, -onis, f.", "rex, regis, m.", "pater, patris, m.", "iter, itineris, n.",
+                              "senex, senis, m.", "caro, carnis, f.", "princeps, -ipis, m.", "iuvenis, -is, m. e f.",
+                              "ager, agri, m.", "vis, f. (pl. vires)"})
+        EXPECT_TRUE(forma("1", buona).isEmpty()) << buona;
+    for (const char* buona : {"felix, -icis", "praeceps, -ipitis", "par, paris", "acer, -cris, -cre"})
+        EXPECT_TRUE(forma("2", buona).isEmpty()) << buona;
+    for (const char* buona : {"audio, -is, -ivi, -itum, -ire", "redeo, -is, redii, reditum, -ire",
+                              "aperio, -is, aperui, apertum, -ire", "doceo, -es, docui, doctum, -ere"})
+        EXPECT_TRUE(forma("3", buona).isEmpty()) << buona;
+    EXPECT_FALSE(forma("1", "leo, leonis, m.").isEmpty());
+    EXPECT_FALSE(forma("1", "quies, quietis, f.").isEmpty());
+    EXPECT_FALSE(forma("2", "supplex, -plicis").isEmpty());
+    EXPECT_FALSE(forma("3", "finio, -is, -ii, -itum, -ire").isEmpty());
+    EXPECT_FALSE(forma("3", "exeo, -is, exivi, exitum, -ire").isEmpty());
+
+    for (const char* nome : {"vocaboli.txt", "vocpers.txt"}) {
+        const FileVocaboli f = leggi(nome);
+        for (std::size_t i = 1; i < f.record.size(); ++i) {
+            const QString d = fuoriRegola(f.record[i]);
+            EXPECT_TRUE(d.isEmpty()) << nome << " riga " << f.record[i].riga << ": " << qPrintable(f.record[i].parola)
+                                     << ": " << qPrintable(d);
+        }
+    }
+}
+
+// The commonest Latin words, from a cross-check of the corpus counts against Whitaker's
+// frequency grades: each was missing once because its count was broken (etiam, tam, totus,
+// solus, cogito, paro ...), or stands for the top of every frequency list. Headwords as the
+// file prints them first.
+TEST(VocaboliFile, LeParolePiuComuniCiSono)
+{
+    static const char* const comuni[] = {
+        // counts that the corpus data had lost
+        "etiam", "tam", "totus", "solus", "cogito", "paro", "odium", "egredior", "mora", "superior", "potior",
+        "ara", "testis", "moenia", "opinor", "hiems", "nonnulli", "quando",
+        // the top of the list
+        "sum", "et", "qui", "in", "non", "hic", "is", "ego", "ille", "tu", "ad", "ut", "si", "nec", "sed",
+        "possum", "cum", "e", "ipse", "suus", "dico", "res", "aut", "video", "de", "magnus", "omnis", "facio",
+        "habeo", "do", "enim", "iam", "tamen", "nunc", "unus", "nam", "ita", "nullus", "alius", "homo", "vir",
+        "tempus", "dies", "deus", "populus", "animus", "locus", "pater", "bellum", "urbs", "rex", "manus",
+        "bonus", "malus", "multus", "primus", "parvus", "novus", "venio", "eo", "volo", "fero", "capio",
+        "teneo", "puto", "credo", "scio", "nosco", "audio", "vinco", "mitto", "pono", "peto", "quaero",
+        "semper", "saepe", "numquam", "quoque", "autem", "igitur", "itaque", "ergo", "sic", "tum", "ubi",
+        "quia", "quod", "dum", "post", "ante", "per", "inter", "sine", "pro", "ob", "propter", "apud",
+        "amicus", "inimicus", "hostis", "miles", "civis", "mater", "frater", "filius", "corpus", "caput",
+        "mors", "vita", "terra", "mare", "aqua", "nox", "lux", "amor", "timor", "virtus", "gloria"};
+    const FileVocaboli f = leggi("vocaboli.txt");
+    QSet<QString> lemmi;
+    for (std::size_t i = 1; i < f.record.size(); ++i)
+        lemmi.insert(f.record[i].parola.section(QRegularExpression(QStringLiteral("[ ,]")), 0, 0));
+    for (const char* parola : comuni)
+        EXPECT_TRUE(lemmi.contains(QString::fromLatin1(parola))) << parola << " manca da vocaboli.txt";
 }
 
 } // namespace

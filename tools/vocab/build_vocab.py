@@ -7,7 +7,7 @@ Inputs (read only):
   /usr/share/collatinus/data/modeles.la  inflection models -> part of speech
   /usr/share/whitakers-words/DICTFILE.GEN  Whitaker's Words (English hints only)
   tools/vocab/*.tsv                      hand-kept tables (see docs/vocabulary.md)
-  tools/vocab/traduzioni/banda[1-4].tsv  the Italian translations
+  tools/vocab/traduzioni/*.tsv           the Italian translations
 
 Outputs:
   tools/vocab/lemmi.tsv     the 1600 chosen lemmas: key, rank, band, class,
@@ -21,6 +21,9 @@ Usage:
                             files (exit 1 when they differ)
   build_vocab.py --sample [seed]  print a review sample of 100 entries,
                             stratified by band and class
+  build_vocab.py --suspects print the corpus counts to review against
+                            Whitaker's grades (conteggi.tsv)
+  build_vocab.py --candidates N  print the first N ranked candidates
 
 Only the Python 3 standard library is used; the output is deterministic.
 """
@@ -67,14 +70,11 @@ VOWELS = set('aeiouy')
 
 
 def syllables(w):
-    n, prev = 0, False
-    w = w.replace('ae', 'a').replace('oe', 'o').replace('au', 'a')
-    for c in w:
-        v = c in VOWELS
-        if v and not prev:
-            n += 1
-        prev = v
-    return n
+    """Syllables of a Latin word: ae, oe, au are one vowel; other vowels next to each
+    other are two (le-o, hi-ems); i or u before a vowel at the start is a consonant."""
+    w = re.sub(r'^[iu](?=[aeiou])', 'j', w)
+    w = w.replace('qu', 'q').replace('ae', 'a').replace('oe', 'o').replace('au', 'a')
+    return sum(1 for c in w if c in VOWELS)
 
 
 def read_tsv(name, ncols, optional=False):
@@ -131,7 +131,7 @@ def load_models():
 class Lemma:
     __slots__ = ('key', 'word', 'hom', 'quant', 'model', 'family', 'pos',
                  'rad2', 'rad3', 'note', 'count', 'cls', 'form', 'members',
-                 'own_count')
+                 'own_count', 'corpus')
 
 
 def load_lemmas():
@@ -161,6 +161,7 @@ def load_lemmas():
             lem.note = unmark(fld[4]).strip()
             lem.count = int(m.group(1)) if m else 0
             lem.own_count = lem.count
+            lem.corpus = lem.count
             lem.members = [lem.key]
             lem.cls = None
             lem.form = None
@@ -499,8 +500,9 @@ def inflection_group(lem):
     return 0
 
 
-def hint_for(lem, wh):
-    """A short English meaning from Whitaker for the translators."""
+def whitaker_entry(lem, wh):
+    """The Whitaker record that best matches the lemma: (English meaning, frequency
+    grade 1-6 for A-F, 9 when ungraded), or None."""
     w = lem.word
     cuts = expected_cuts(lem)
     best = None
@@ -522,25 +524,58 @@ def hint_for(lem, wh):
                 continue
             score = (-agree, cut not in cuts, freq, order)
             if best is None or score < best[0]:
-                best = (score, mean)
-    if not best:
+                best = (score, mean, freq)
+    return (best[1], best[2]) if best else None
+
+
+def hint_for(lem, wh):
+    """A short English meaning from Whitaker for the translators."""
+    entry = whitaker_entry(lem, wh)
+    if not entry:
         return ''
-    mean = re.sub(r'\s+', ' ', best[1]).strip()
+    mean = re.sub(r'\s+', ' ', entry[0]).strip()
     if len(mean) > 90:
         mean = mean[:90].rsplit(' ', 1)[0] + ' ...'
     return mean
 
 
+GRADES = {1: 'A', 2: 'B', 3: 'C', 4: 'D', 5: 'E', 6: 'F'}
+
+
+def grade_of(lem, wh):
+    entry = whitaker_entry(lem, wh)
+    return GRADES.get(entry[1], '-') if entry else '-'
+
+
+def suspect(lem, wh):
+    """A corpus count that is probably missing rather than small: the count 1 on a
+    word that Whitaker grades very frequent (A) or frequent (B)."""
+    return lem.own_count == 1 and grade_of(lem, wh) in ('A', 'B')
+
+
 # ---------------------------------------------------------------------------
 # Selection
 
-def select(lemmas):
+def read_counts():
+    """conteggi.tsv: key<TAB>count<TAB>reason; the count replaces the corpus count."""
+    counts = {}
+    for key, n, reason, no in read_tsv('conteggi.tsv', 3):
+        if not n.isdigit() or not reason:
+            die('conteggi.tsv:%d: expected a count and a reason' % no)
+        if key in counts:
+            die('conteggi.tsv:%d: %s given twice' % (no, key))
+        counts[key] = int(n)
+    return counts
+
+
+def select(lemmas, wh):
+    counts = read_counts()
     excluded = {r[0]: r[1] for r in read_tsv('escludi.tsv', 2)}
     merges = {r[0]: r[1] for r in read_tsv('fusioni.tsv', 2)}
     classes = {r[0]: int(r[1]) for r in read_tsv('classi.tsv', 2)}
     forms = {r[0]: r[1] for r in read_tsv('forme.tsv', 2)}
     swaps = read_tsv('scambi.tsv', 3)
-    for k in list(excluded) + list(merges) + list(merges.values()) + list(classes) + list(forms):
+    for k in list(excluded) + list(merges) + list(merges.values()) + list(classes) + list(forms) + list(counts):
         if k not in lemmas:
             die('hand tables name an unknown lemma key: ' + k)
 
@@ -560,6 +595,14 @@ def select(lemmas):
         lem.cls = POS_CLASS.get(lem.pos) if lem.pos else inv_class(lem.note)
         if lem.key in classes:
             lem.cls = classes[lem.key]
+
+    # Broken corpus counts: every suspect must be decided by hand, then the table holds.
+    if wh:
+        undecided = sorted(k for k, lem in alive.items() if k not in counts and suspect(lem, wh))
+        if undecided:
+            die('counts to decide in conteggi.tsv (count 1, graded A or B by Whitaker): ' + ' '.join(undecided))
+    for k, n in counts.items():
+        lemmas[k].count = lemmas[k].own_count = n
 
     # 3. merges: hand table, then "cf. X" spelling variants
     target = dict(merges)
@@ -623,7 +666,7 @@ def select(lemmas):
 
 
 def build_list(lemmas, wh):
-    chosen, ranked = select(lemmas)
+    chosen, ranked = select(lemmas, wh)
     hints = {r[0]: r[1] for r in read_tsv('suggerimenti.tsv', 2, optional=True)}
     rows = []
     for i, lem in enumerate(chosen):
@@ -645,13 +688,12 @@ def write_list(rows, path):
 
 def load_translations(rows):
     tr = {}
-    src = {}
-    for band in (1, 2, 3, 4):
-        for key, text, no in read_tsv(os.path.join('traduzioni', 'banda%d.tsv' % band), 2, optional=True):
+    # One file per band as first translated, then the words that entered the list later.
+    for name in ['banda%d.tsv' % band for band in (1, 2, 3, 4)] + ['aggiunte.tsv']:
+        for key, text, no in read_tsv(os.path.join('traduzioni', name), 2, optional=True):
             if key in tr:
-                die('translation of %s given twice (banda%d.tsv:%d)' % (key, band, no))
+                die('translation of %s given twice (%s:%d)' % (key, name, no))
             tr[key] = text
-            src[key] = band
     fixes = {r[0]: r[1] for r in read_tsv('correzioni.tsv', 2, optional=True)}
     tr.update(fixes)
     return tr
@@ -676,6 +718,8 @@ def check_translation(key, cls, text):
         problems.append('empty')
     if text != text.strip():
         problems.append('leading or trailing space')
+    if ';' in text:
+        problems.append('senses separated by ";" (the house style is ",")')
     if len(text) > MAX_TRANSLATION:
         problems.append('longer than %d characters' % MAX_TRANSLATION)
     if any(len(w) > 16 for w in re.split(r'[ ,;/]', text)):
@@ -689,13 +733,34 @@ def check_translation(key, cls, text):
     return ['%s: %r: %s' % (key, text, p) for p in problems]
 
 
+def senses(text):
+    """The senses of a translation: its parts between commas or semicolons, parenthesised
+    notes left out, blanks trimmed and collapsed, lower case. Two words of one class may
+    share a sense only with the identical text: the game judges a key by comparing texts,
+    and the wrong candidates come from the same class."""
+    text = re.sub(r'\([^)]*\)', ' ', text)
+    return {' '.join(part.split()).lower() for part in re.split(r'[,;]', text) if part.strip()}
+
+
+def shared_senses(meanings, key, cls, text):
+    """Records text under its senses in meanings ((class, sense) -> [(key, text)]) and
+    returns the faults: an earlier word of the class with a different text and a sense in common."""
+    problems = []
+    for sense in senses(text):
+        for other, t2 in meanings.get((cls, sense), []):
+            if t2 != text:
+                problems.append('%s %r and %s %r share the sense %r in class %s' % (other, t2, key, text, sense, cls))
+        meanings.setdefault((cls, sense), []).append((key, text))
+    return problems
+
+
 def game_file(rows, tr):
     missing = [r[0] for r in rows if not tr.get(r[0])]
     if missing:
         die('%d translations missing: %s' % (len(missing), ' '.join(missing)))
     lines = [TITLE]
     seen = set()
-    meanings = {}     # (class, translation) -> key: the game would show two right answers
+    meanings = {}     # (class, sense) -> [(key, translation)]
     problems = []
     for key, rank, band, cls, form, hint, count in rows:
         t = tr[key]
@@ -707,9 +772,7 @@ def game_file(rows, tr):
         if (form, t) in seen:
             problems.append(key + ': duplicate record')
         seen.add((form, t))
-        if (cls, t) in meanings:
-            problems.append('%s: same translation as %s in class %d: %r' % (key, meanings[(cls, t)], cls, t))
-        meanings[(cls, t)] = key
+        problems += shared_senses(meanings, key, cls, t)
         lines.append('%d;%d;%s;%s' % (band, cls, form, t))
     if problems:
         die('translation problems:\n  ' + '\n  '.join(problems))
@@ -723,10 +786,13 @@ PERSONAL_HEADER = [
     "/ 'Elenco personale' nelle impostazioni. Una riga per parola, quattro campi separati da ';':",
     "/   frequenza;categoria;parola latina;traduzione italiana",
     "/ frequenza: sempre 0. categoria: 1 nomi, 2 aggettivi e pronomi, 3 verbi,",
-    "/ 4 avverbi, congiunzioni, preposizioni. La traduzione può contenere altri ';'.",
+    "/ 4 avverbi, congiunzioni, preposizioni.",
     "/ Le righe che iniziano con '/' sono commenti. Il primo record è un titolo e non viene",
     "/ mai chiesto. Servono almeno 100 parole, e almeno 12 per ogni categoria scelta.",
-    "/ Salvare in Windows-1252 (ANSI), fine riga CR LF; traduzioni brevi (al massimo 20 caratteri).",
+    "/ Salvare in Windows-1252 (ANSI), fine riga CR LF. Traduzioni brevi: al massimo 24 caratteri,",
+    "/ significati separati da virgole. Nella stessa categoria due traduzioni o sono identiche o non",
+    "/ hanno significati in comune ('paura, timore' e 'timore' no): il gioco darebbe torto a chi",
+    "/ risponde giusto. lexorio-controlla verifica un elenco prima di giocarlo.",
 ]
 PERSONAL_TITLE = '0;0;Lexorio;Elenco personale: De bello Gallico'
 
@@ -736,15 +802,16 @@ def personal_file():
     lines = PERSONAL_HEADER + [PERSONAL_TITLE]
     problems = []
     seen = set()
+    meanings = {}
     for cls, form, text, no in rows:
         if cls not in ('1', '2', '3', '4'):
             problems.append('vocpers.tsv:%d: class %r' % (no, cls))
             continue
         problems += check_translation(form, int(cls), text)
-        if ';' in form or (form, text) in seen or (cls, text) in seen:
+        if ';' in form or (form, text) in seen:
             problems.append('vocpers.tsv:%d: bad or duplicate entry %r' % (no, form))
         seen.add((form, text))
-        seen.add((cls, text))
+        problems += shared_senses(meanings, form, cls, text)
         lines.append('0;%s;%s;%s' % (cls, form, text))
     if problems:
         die('personal list problems:\n  ' + '\n  '.join(problems))
@@ -766,6 +833,16 @@ def main(argv):
         for i, lem in enumerate(ranked[:int(argv[2]) if len(argv) > 2 else 1800]):
             print(i + 1, lem.count, lem.key, lem.cls, lem.form, '|', lem.note, '|', ','.join(lem.members[1:]))
         return 0
+    if mode == '--suspects':
+        # Review aid: every candidate whose corpus count is 1, and the very frequent (A)
+        # ones below 60; '*' marks a count decided in conteggi.tsv.
+        counts = read_counts()
+        for lem in sorted(ranked, key=lambda x: (x.corpus, x.key)):
+            g = grade_of(lem, wh)
+            if lem.corpus == 1 or (g == 'A' and lem.corpus < 60):
+                print('%s\t%d\t%s\t%s\t%s\t%s' % ('*' if lem.key in counts else ' ', lem.corpus, g,
+                                                 lem.key, lem.form, hint_for(lem, wh)[:50]))
+        return 0
     if mode == '--sample':
         # A review sample: 100 entries, stratified by band and class, fixed seed.
         import random
@@ -778,7 +855,10 @@ def main(argv):
         for key in sorted(strata):
             share = round(100 * len(strata[key]) / len(rows))
             picks += rng.sample(strata[key], max(1, share))
-        for r in sorted(picks[:100], key=lambda x: x[1]):
+        picks = picks[:100]
+        rest = [r for r in rows if r not in picks]
+        picks += rng.sample(rest, 100 - len(picks))    # strata round to a few less than 100
+        for r in sorted(picks, key=lambda x: x[1]):
             print('%s\t%d\t%d\t%s\t%s\t%s' % (r[0], r[2], r[3], r[4], tr.get(r[0], '?'), r[5][:50]))
         return 0
     if mode == '--check':

@@ -74,6 +74,15 @@ int main(int argc, char** argv)
         for (int i : r.nonEntrano)
             out << "  riga " << riga(i) << ": " << voce(i).parola << " = " << voce(i).traduzione << "\n";
     }
+    if (!r.sensiCondivisi.isEmpty()) {
+        out << "\nAvvertenza: traduzioni diverse della stessa categoria con un significato in comune;\n"
+               "  chi sceglie l'una quando è chiesta l'altra parola viene giudicato in errore:\n";
+        for (const SensoCondiviso& s : r.sensiCondivisi)
+            out << "  righe " << riga(static_cast<int>(s.prima)) << " e " << riga(static_cast<int>(s.seconda)) << ": "
+                << voce(static_cast<int>(s.prima)).parola << " = " << voce(static_cast<int>(s.prima)).traduzione << " / "
+                << voce(static_cast<int>(s.seconda)).parola << " = " << voce(static_cast<int>(s.seconda)).traduzione
+                << " (in comune: " << s.senso << ")\n";
+    }
     for (int k : r.classiSolitarie)
         out << "\nLa classe " << k << " ha un solo vocabolo: le altre caselle resteranno vuote.\n";
 
