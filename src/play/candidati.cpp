@@ -52,6 +52,8 @@ void Lexorio::preparaparola()
             casella.text = liste.errati.value(k); // an empty pool leaves the box empty
         }
     }
+    if (osservatore)
+        osservatore->parolaChiesta(liste.vocabolo[w], liste.traduzione.value(w), liste.categoria.value(w));
 }
 
 } // namespace lex

@@ -96,6 +96,9 @@ void Lexorio::impostapartita()
         if (s.filecaricato != s.filevoc) {
             aprivocaboli(s.filevoc);
             s.filecaricato = s.filevoc;
+            // A file read anew is picked anew. A click on the list's box has marked it already,
+            // except for a personal list that the review has just saved over the loaded one.
+            w.Frame2.tag = QStringLiteral("cambiato");
         }
         selezionaparole();
         s.numgiocatori = w.Giocatori[1].selected ? 1 : 2;
@@ -131,6 +134,8 @@ void Lexorio::impostapartita()
     }
 
     ++partite_;
+    if (osservatore)
+        osservatore->partitaIniziata(s.numgiocatori, s.nome[1], s.nome[2]);
     m.figura[1].picture = m.Imr[0].picture;
     m.figura[2].picture = m.Iml[0].picture;
     preparatabellone();

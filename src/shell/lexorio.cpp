@@ -89,6 +89,13 @@ void Lexorio::menuInfo()
     porte.finestre.mostraInfo();
 }
 
+void Lexorio::menuRipasso()
+{
+    // A personal list saved there must be read again by the next game that plays it.
+    if (porte.finestre.mostraRipasso() && s.filecaricato == QLatin1String("vocpers.txt"))
+        s.filecaricato.clear();
+}
+
 void Lexorio::chiusura()
 {
     for (Canale* c : {canali.musica.get(), canali.vittoria.get(), canali.right.get(), canali.wrong.get()})

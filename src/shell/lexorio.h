@@ -5,6 +5,7 @@
 
 #include "shell/finestre.h"
 #include "shell/modello.h"
+#include "shell/osservatore.h"
 #include "shell/statogioco.h"
 #include "sound/canali.h"
 #include "vocab/vocabolario.h"
@@ -26,6 +27,7 @@ public:
     ListeParole liste;
     Canali canali;
     Porte porte;
+    OsservatorePartita* osservatore = nullptr; // the review of missed words, when one listens
 
     // Events, one at a time from the window's event loop.
     void avvio();                       // start-up, once
@@ -38,6 +40,7 @@ public:
     void menuImposta() { impostapartita(); }
     void menuEsci() { esci(); }
     void menuInfo();
+    void menuRipasso();                 // "&Ripasso errori": the review of missed words
     void chiusura();                    // the window's own close control
     void fineVittoria(int esito);       // end-of-play report of the victory channel
 

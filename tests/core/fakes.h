@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dati/filesistema.h"
+#include "review/archivio.h"
 #include "shell/finestre.h"
 #include "shell/lexorio.h"
 #include "sound/canali.h"
@@ -131,8 +132,10 @@ class FakeFinestre : public Finestre {
 public:
     // What the player does in the settings window; by default nothing is pressed.
     std::function<void(Impostazioni&)> impostazioni;
+    std::function<bool()> ripasso; // the review window: true when it saved a personal list
     int impostazioniMostrate = 0;
     int infoMostrate = 0;
+    int ripassiMostrati = 0;
     void mostraImpostazioni(Impostazioni& imp) override
     {
         ++impostazioniMostrate;
@@ -140,6 +143,43 @@ public:
             impostazioni(imp);
     }
     void mostraInfo() override { ++infoMostrate; }
+    bool mostraRipasso() override
+    {
+        ++ripassiMostrati;
+        return ripasso && ripasso();
+    }
+};
+
+// The files of the current (temporary) directory, written at once; the background writes are
+// logged apart, and writes, copies or renamings can be made to fail.
+class FakeArchivio : public ArchivioFile {
+public:
+    QStringList scritti;          // every file written or copied onto, in order
+    QStringList inDisparte;       // files written in the background, in order
+    std::set<QString> guasti;     // names that cannot be written
+    bool rinominaImpossibile = false;
+    bool fallita = false;
+
+    bool scrivi(const QString& nome, const QByteArray& dati) override
+    {
+        scritti << nome;
+        return !guasti.count(nome) && ArchivioFile::scrivi(nome, dati);
+    }
+    void scriviInDisparte(const QString& nome, std::function<QByteArray()> testo) override
+    {
+        inDisparte << nome;
+        fallita = !scrivi(nome, testo());
+    }
+    bool scritturaInDisparteFallita() override { return fallita; }
+    bool rinomina(const QString& da, const QString& a) override
+    {
+        return !rinominaImpossibile && ArchivioFile::rinomina(da, a);
+    }
+    bool copia(const QString& da, const QString& a) override
+    {
+        scritti << a;
+        return !guasti.count(a) && ArchivioFile::copia(da, a);
+    }
 };
 
 // A channel that writes each command to a shared log ("Right.wav Play") and ends plays on request.

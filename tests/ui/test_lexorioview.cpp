@@ -60,10 +60,11 @@ TEST_F(Vista, FinestraEMenu)
     EXPECT_EQ(menu[0]->text(), QStringLiteral("&Impostazioni"));
     EXPECT_EQ(menu[1]->text(), QStringLiteral("?"));
     const auto voci = menu[0]->menu()->actions();
-    ASSERT_EQ(voci.size(), 3);
+    ASSERT_EQ(voci.size(), 4);
     EXPECT_EQ(voci[0]->text(), QStringLiteral("&Partenza nuova partita"));
-    EXPECT_TRUE(voci[1]->isSeparator());
-    EXPECT_EQ(voci[2]->text(), QStringLiteral("&Fine"));
+    EXPECT_EQ(voci[1]->text(), QStringLiteral("&Ripasso errori"));
+    EXPECT_TRUE(voci[2]->isSeparator());
+    EXPECT_EQ(voci[3]->text(), QStringLiteral("&Fine"));
     EXPECT_EQ(menu[1]->menu()->actions().at(0)->text(), QStringLiteral("Info"));
     EXPECT_TRUE(vista->timer().isActive());
     EXPECT_EQ(vista->timer().interval(), 1000);
@@ -71,6 +72,9 @@ TEST_F(Vista, FinestraEMenu)
 
     menu[1]->menu()->actions().at(0)->trigger();
     EXPECT_EQ(banco.finestre.infoMostrate, 1);
+    voci[1]->trigger();
+    EXPECT_EQ(banco.finestre.ripassiMostrati, 1);
+    EXPECT_EQ(banco.finestre.impostazioniMostrate, 0);
 }
 
 TEST_F(Vista, TastiEClic)
@@ -102,6 +106,22 @@ TEST_F(Vista, TastiEClic)
     // A bare modifier types nothing and starts nothing.
     QTest::keyClick(vista.get(), Qt::Key_Shift);
     EXPECT_EQ(banco.finestre.impostazioniMostrate, 2);
+}
+
+// A menu used from the keyboard hands the keys back to the board: Esc still asks to quit.
+TEST_F(Vista, MenuDaTastieraRestituisceITasti)
+{
+    vista->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(vista.get()));
+    QTest::keyClick(vista.get(), Qt::Key_I, Qt::AltModifier);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_R);
+    EXPECT_EQ(banco.finestre.ripassiMostrati, 1);
+    banco.box.risposte = {Risposta::Annulla};
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : vista.get(), Qt::Key_Escape);
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("Confermi l'uscita dal programma?"));
 }
 
 TEST(CodiceTasto, CaratteriDelleRegole)

@@ -63,6 +63,7 @@ LexorioView::LexorioView(Lexorio& regole) : r_(regole)
 
     auto* menu = menuBar()->addMenu(QStringLiteral("&Impostazioni"));
     menu->addAction(QStringLiteral("&Partenza nuova partita"), this, [this] { esegui([this] { r_.menuImposta(); }); });
+    menu->addAction(QStringLiteral("&Ripasso errori"), this, [this] { esegui([this] { r_.menuRipasso(); }); });
     menu->addSeparator();
     menu->addAction(QStringLiteral("&Fine"), this, [this] { esegui([this] { r_.menuEsci(); }); });
     menuBar()->addMenu(QStringLiteral("?"))->addAction(QStringLiteral("Info"), this, [this] { esegui([this] { r_.menuInfo(); }); });
@@ -118,6 +119,11 @@ LexorioView::LexorioView(Lexorio& regole) : r_(regole)
     pezzo(m.Label2, QStringLiteral("Label2"), {arial(9, true), Qt::AlignRight | Qt::AlignVCenter, false, false}, tabellone_);
     pezzo(m.Iml[7], QStringLiteral("Iml7"), {QFont(), Qt::AlignCenter, false, false}, tabellone_);
     pezzo(m.Imr[7], QStringLiteral("Imr7"), {QFont(), Qt::AlignCenter, false, false}, tabellone_);
+
+    // The window itself holds the keyboard focus: a menu used from the keyboard gives the focus
+    // back to it, where with no focus at all the menu bar would keep it and swallow Esc.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus();
 
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] {
