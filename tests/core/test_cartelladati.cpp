@@ -123,8 +123,9 @@ TEST_F(CartellaDati, AggiornamentoSoloDelleCopieIntatte)
             // A kept file keeps its old record, so it is never taken for an untouched copy of v2.
             EXPECT_EQ(reg.value(nome), sha(r.tenuto ? QByteArray("v1 ") + nome.toLatin1() : QByteArray("v2"))) << r.caso;
             for (const QString& altro : fileSpediti()) {
-                if (altro != nome)
+                if (altro != nome) {
                     EXPECT_EQ(disco.file[qui(altro)], disco.file[spedito(altro)]) << r.caso;
+                }
             }
         }
     }
