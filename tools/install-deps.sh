@@ -11,17 +11,21 @@ PKGS=(
   googletest libgtest-dev
   # run
   timgm6mb-soundfont fonts-liberation2 fonts-comic-neue
+  qt6-translations-l10n
   # headless runs and tests
   xvfb xauth python3
+  # checks of the installed menu entry and software-centre description
+  desktop-file-utils appstream
 )
 
 # --tools adds what regenerating the assets and looking at the game need;
+# --package what building and checking the Debian package need (debootstrap for a clean system);
 # --ci what the CI's extra stages need: clang with its sanitizer and libFuzzer runtimes.
-for opzione in "$@"; do
-  case "$opzione" in
-    --tools) PKGS+=(collatinus whitakers-words-data whitakers-words sox xdotool imagemagick) ;;
+for option in "$@"; do
+  case "$option" in
+    --tools) PKGS+=(collatinus whitakers-words-data whitakers-words sox xdotool imagemagick librsvg2-bin) ;;
+    --package) PKGS+=(file lintian debootstrap) ;;
     --ci) PKGS+=(clang libclang-rt-14-dev) ;;
-    *) echo "unknown option: $opzione" >&2; exit 2 ;;
   esac
 done
 

@@ -3,9 +3,11 @@
 #include "board/ui/immagini.h"
 #include "shell/ui/twips.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
+#include <cmath>
 
 namespace lex::ui {
 
@@ -20,7 +22,12 @@ void Pezzo::rispecchia(double origineLeft, double origineTop)
     Elemento spostato = e_;
     spostato.left -= origineLeft;
     spostato.top -= origineTop;
-    const QRect r = rettangolo(spostato);
+    QRect r = rettangolo(spostato);
+    if (stile_.allargaAlTesto && !e_.text.isEmpty()) {
+        const int serve = static_cast<int>(std::ceil(QFontMetricsF(fontTesto()).horizontalAdvance(e_.text))) + 2 * kMargineTesto;
+        if (r.width() < serve)
+            r.setWidth(serve);
+    }
     if (geometry() != r)
         setGeometry(r);
     if (tooltip_ != e_.tooltip) {
@@ -34,6 +41,13 @@ void Pezzo::rispecchia(double origineLeft, double origineTop)
         fore_ = e_.fore;
         back_ = e_.back;
         update();
+    }
+    if (puntatore_ != e_.puntatore) {
+        puntatore_ = e_.puntatore;
+        if (puntatore_ == Puntatore::Mano)
+            setCursor(Qt::PointingHandCursor);
+        else
+            unsetCursor();
     }
     if (isVisibleTo(parentWidget()) != e_.visible)
         setVisible(e_.visible);
@@ -61,16 +75,21 @@ void Pezzo::paintEvent(QPaintEvent*)
         p.drawLine(r.topRight(), r.bottomRight());
     }
     if (!e_.text.isEmpty()) {
-        QFont f = stile_.font;
-        if (e_.fontSize > 0)
-            f.setPointSizeF(e_.fontSize);
-        p.setFont(f);
+        p.setFont(fontTesto());
         p.setPen(colore(e_.fore));
         int flags = static_cast<int>(stile_.allineamento);
         if (stile_.aCapo)
             flags |= Qt::TextWordWrap;
-        p.drawText(r.adjusted(2, 0, -2, 0), flags, e_.text);
+        p.drawText(areaTesto(), flags, e_.text);
     }
+}
+
+QFont Pezzo::fontTesto() const
+{
+    QFont f = stile_.font;
+    if (e_.fontSize > 0)
+        f.setPointSizeF(e_.fontSize);
+    return f;
 }
 
 void Pezzo::mousePressEvent(QMouseEvent* ev)
