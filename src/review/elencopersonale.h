@@ -3,13 +3,11 @@
 #pragma once
 
 #include "review/ripasso.h"
+#include "vocab/selezione.h" // kParoleMinime, kParoleSenzaAvviso
 
 #include <algorithm>
 
 namespace lex {
-
-inline constexpr int kParoleMinime = 7;       // the set-up refuses 6 words or fewer
-inline constexpr int kParoleSenzaAvviso = 12; // and warns under 12
 
 // Each word once, in the order given (the last game lists a word once per player who missed it).
 QList<VoceRipasso> vocaboliUnici(const QList<VoceRipasso>& voci);

@@ -128,7 +128,7 @@ void Lexorio::impostapartita()
         if (n < kParoleSenzaAvviso)
             messaggio(QStringLiteral("Solo ") + conSpazio(n) + QStringLiteral(" vocaboli selezionati!"),
                       QString::fromLatin1(kTitolo), Icona::Errore, Pulsanti::Ok);
-        if (n >= kMinimoParole)
+        if (n >= kParoleMinime)
             break;
         // Too few: the settings again, with the choices just made, to widen them.
     }

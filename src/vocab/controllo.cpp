@@ -24,14 +24,14 @@ PartitaPossibile conta(const Vocabolario& v, QString nome, SceltaParole s)
 // 0 no game, 1 a game after the message, 2 a game without it.
 int livello(int n)
 {
-    return n >= kParoleSenzaAvviso ? 2 : n >= kMinimoParole ? 1 : 0;
+    return n >= kParoleSenzaAvviso ? 2 : n >= kParoleMinime ? 1 : 0;
 }
 
 QString esito(int n)
 {
     if (n >= kParoleSenzaAvviso)
         return QStringLiteral("si gioca");
-    if (n >= kMinimoParole)
+    if (n >= kParoleMinime)
         return QStringLiteral("la partita parte dopo l'avviso \"Solo  %1 vocaboli selezionati!\"").arg(n);
     return QStringLiteral("la partita non parte");
 }
@@ -185,7 +185,7 @@ QString testoResoconto(const Resoconto& r, const QString& nome)
         out << "\nLa classe " << k << " ha un solo vocabolo: le altre caselle resteranno vuote.\n";
 
     if (!r.partite.isEmpty() && !c.troppiDifettosi) {
-        out << "\nPartite possibili (servono almeno " << kMinimoParole << " vocaboli, " << kParoleSenzaAvviso
+        out << "\nPartite possibili (servono almeno " << kParoleMinime << " vocaboli, " << kParoleSenzaAvviso
             << " perché il gioco non avverta):\n";
         for (const PartitaPossibile& p : r.partite) {
             out << "  " << p.scelta << ": " << quanti(p.vocaboli) << ": " << esito(p.vocaboli) << ".";
@@ -209,7 +209,7 @@ QString testoResoconto(const Resoconto& r, const QString& nome)
     else if (c.troppiDifettosi)
         out << "\nElenco NON utilizzabile: troppe righe difettose.\n";
     else
-        out << "\nElenco NON utilizzabile: servono almeno " << kMinimoParole << " vocaboli giocabili.\n";
+        out << "\nElenco NON utilizzabile: servono almeno " << kParoleMinime << " vocaboli giocabili.\n";
     return testo;
 }
 

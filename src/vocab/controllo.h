@@ -39,7 +39,7 @@ struct Resoconto {
     QList<SensoCondiviso> sensiCondivisi;
 
     // The game can play it: it loads without stopping and offers at least 7 words.
-    bool utilizzabile() const { return !caricamento.troppiDifettosi && giocabili >= kMinimoParole; }
+    bool utilizzabile() const { return !caricamento.troppiDifettosi && giocabili >= kParoleMinime; }
 };
 
 // tabella: the table to load into; one handed back from an earlier Resoconto saves building

@@ -19,7 +19,7 @@ double valoreIniziale(const QString& campo);
 
 // A new game needs more than 6 selected words; below 12 it starts only after the
 // message "Solo N vocaboli selezionati!".
-inline constexpr int kMinimoParole = 7;
+inline constexpr int kParoleMinime = 7;
 inline constexpr int kParoleSenzaAvviso = 12;
 
 struct SceltaParole {
