@@ -1,13 +1,5 @@
 // Lexorio: wires the real ports, the channels, the rules and the main window, then runs.
-#include "shell/lexorio.h"
-#include "shell/ui/finestreqt.h"
-#include "shell/ui/lexorioview.h"
-#include "shell/ui/porteqt.h"
-
-#if __has_include("sound/sdl/audio.h")
-#include "sound/sdl/audio.h"
-#define LEXORIO_AUDIO 1
-#endif
+#include "shell/ui/gioco.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -36,34 +28,8 @@ int main(int argc, char** argv)
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("lexorio"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/pictures/lexorio.svg")));
-    lex::ui::fissaCaratteri();
-    QApplication::setFont(lex::ui::arial(9));
-
-    lex::ui::OrologioQt orologio;
-    lex::ui::CasualeQt casuale;
-    lex::ui::MessaggiBoxQt box;
-    lex::ui::EventiQt eventi;
-    lex::ui::UscitaQt uscita;
-    lex::ui::MisureQt misure;
-    lex::ui::FileQt file;
-    lex::ui::FinestreQt finestre;
-    lex::Porte porte{orologio, casuale, box, eventi, uscita, misure, file, finestre};
-
-#ifdef LEXORIO_AUDIO
-    lex::Canali canali = lex::canaliAudio();
-#else
-    lex::Canali canali = lex::Canali::muti();
-#endif
-    lex::Lexorio lexorio(porte, std::move(canali));
-    lex::ui::LexorioView view(lexorio);
-    box.setGenitore(&view);
-    finestre.genitore = &view;
-    finestre.dopo = [&view] { view.rispecchia(); };
-    eventi.ridisegnaTutto = [&view] { view.ridisegnaSubito(); };
-
-    lexorio.avvio();
-    view.rispecchia();
+    lex::ui::preparaApplicazione();
+    lex::ui::Gioco gioco;
+    gioco.avvia();
     return app.exec();
 }

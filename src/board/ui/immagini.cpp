@@ -51,6 +51,14 @@ QPixmap immagine(const QString& id, QSize logica, qreal dpr)
     return pm;
 }
 
+QIcon iconaGioco()
+{
+    QIcon icona;
+    for (int lato : {16, 32, 48, 64})
+        icona.addPixmap(immagine(QStringLiteral("lexorio"), QSize(lato, lato), 1));
+    return icona;
+}
+
 QSize dimensioniProgettate(const QString& id)
 {
     QSvgRenderer* r = renderer(id);

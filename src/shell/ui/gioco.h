@@ -1,0 +1,41 @@
+// The game process as main() assembles it: the Qt ports, the four media channels, the rules
+// and the main window, wired together. The benchmarks assemble exactly this too.
+#pragma once
+
+#include "shell/lexorio.h"
+#include "shell/ui/finestreqt.h"
+#include "shell/ui/lexorioview.h"
+#include "shell/ui/porteqt.h"
+#include "sound/ui/audiodifferito.h"
+
+namespace lex::ui {
+
+// Application-wide settings of the game: its name, its icon, the pinned fonts.
+void preparaApplicazione();
+
+class Gioco {
+public:
+    // `cartelleAudio`: where the sound module is looked for.
+    explicit Gioco(QStringList cartelleAudio = cartelleModuloAudio());
+
+    void avvia(); // start-up; the window then shows
+    Lexorio& regole() { return lexorio_; }
+    AudioDifferito& audio() { return audio_; }
+    LexorioView& vista() { return vista_; }
+
+private:
+    AudioDifferito audio_;
+    OrologioQt orologio_;
+    CasualeQt casuale_;
+    MessaggiBoxQt box_;
+    EventiQt eventi_;
+    UscitaQt uscita_;
+    MisureQt misure_;
+    FileQt file_;
+    FinestreQt finestre_;
+    Porte porte_;
+    Lexorio lexorio_;
+    LexorioView vista_;
+};
+
+} // namespace lex::ui
