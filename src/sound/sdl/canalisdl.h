@@ -17,6 +17,7 @@
 #include <memory>
 #include <mutex>
 
+class QTimer;
 struct Mix_Chunk;
 typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;
@@ -26,10 +27,16 @@ namespace lex {
 
 inline constexpr int kModoFermo = 525; // open and idle
 
-// The open sound device, shared by the channels; the last one to go closes it.
-class SistemaAudio {
+// The sound device, shared by the channels; the last one to go closes it.
+//
+// An open device costs CPU even when silent: its thread wakes for every buffer (86 times a
+// second) whether or not anything plays, paused or not. So it rests: once nothing has played
+// for a while it is closed, and the next command that needs it opens it again, which takes
+// about as long as the wait for the next buffer. The sounds loaded stay valid across a rest
+// (the device is always opened with the same format).
+class SistemaAudio : public std::enable_shared_from_this<SistemaAudio> {
 public:
-    // The device already open, or a newly opened one; nullptr without a usable device.
+    // The system already there, or a new one with its device open; nullptr without a usable device.
     static std::shared_ptr<SistemaAudio> apri();
     ~SistemaAudio();
     SistemaAudio(const SistemaAudio&) = delete;
@@ -37,9 +44,27 @@ public:
 
     int frequenza() const { return frequenza_; }
 
+    // The device open, reopened after a rest; false when it cannot be. Called on the GUI
+    // thread by every command that needs the device; it also starts the count to the next
+    // rest again.
+    bool sveglia();
+    bool acceso() const { return acceso_; }
+    // Whether the music is playing: the device does not rest under it.
+    void setMusicaInCorso(std::function<bool()> f) { musicaInCorso_ = std::move(f); }
+    // How long the device stays open after the last sound (10 s; shorter in tests).
+    static void setRiposo(int ms);
+
 private:
     SistemaAudio() = default;
+    bool apriDispositivo();
+    void chiudiDispositivo();
+    void programmaRiposo();  // (re)starts the count to the next rest
+    void controllaRiposo();
+
     int frequenza_ = 0;
+    bool acceso_ = false;
+    std::function<bool()> musicaInCorso_;
+    std::unique_ptr<QTimer> riposo_; // created on the GUI thread, at the first command
 };
 
 // What outlives a channel while reports about it are still queued.
