@@ -133,6 +133,7 @@ std::shared_ptr<SistemaAudio> SistemaAudio::apri()
 
 SistemaAudio::~SistemaAudio()
 {
+    attendiChiusura();
     Mix_ChannelFinished(nullptr);
     Mix_HookMusic(nullptr, nullptr);
     if (acceso_)
@@ -158,14 +159,23 @@ bool SistemaAudio::apriDispositivo()
 
 void SistemaAudio::chiudiDispositivo()
 {
-    // The music hook goes with the device; the next play of the music sets it again.
-    Mix_HookMusic(nullptr, nullptr);
-    Mix_CloseAudio();
     acceso_ = false;
+    chiusura_ = std::thread([] {
+        // The music hook goes with the device; the next play of the music sets it again.
+        Mix_HookMusic(nullptr, nullptr);
+        Mix_CloseAudio();
+    });
+}
+
+void SistemaAudio::attendiChiusura()
+{
+    if (chiusura_.joinable())
+        chiusura_.join();
 }
 
 bool SistemaAudio::sveglia()
 {
+    attendiChiusura();
     if (!acceso_ && !apriDispositivo())
         return false;
     programmaRiposo();
@@ -245,6 +255,7 @@ CanaleWav::~CanaleWav()
         if (sistema_->acceso())
             Mix_HaltChannel(canaleMixer_);
     }
+    sistema_->attendiChiusura();
     if (chunk_)
         Mix_FreeChunk(chunk_);
 }
@@ -275,6 +286,7 @@ void CanaleWav::chiudi()
     if (!chunk_)
         return;
     ferma(kEsitoInterrotto);
+    sistema_->attendiChiusura();
     Mix_FreeChunk(chunk_);
     chunk_ = nullptr;
 }
@@ -324,6 +336,7 @@ CanaleMidi::CanaleMidi(std::shared_ptr<SistemaAudio> sistema, QString file, QStr
 
 CanaleMidi::~CanaleMidi()
 {
+    sistema_->attendiChiusura();
     if (Mix_GetMusicHookData() == stato_.get())
         Mix_HookMusic(nullptr, nullptr); // takes the mixer lock: the renderer is done with us
     pronto(); // the loader's result must be freed too

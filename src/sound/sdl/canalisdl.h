@@ -16,6 +16,7 @@
 #include <future>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 class QTimer;
 struct Mix_Chunk;
@@ -33,7 +34,9 @@ inline constexpr int kModoFermo = 525; // open and idle
 // second) whether or not anything plays, paused or not. So it rests: once nothing has played
 // for a while it is closed, and the next command that needs it opens it again, which takes
 // about as long as the wait for the next buffer. The sounds loaded stay valid across a rest
-// (the device is always opened with the same format).
+// (the device is always opened with the same format). Closing waits for the device's thread
+// and, with some drivers, for the buffers to drain (tens of ms): it happens on a thread of its
+// own, and the mixer is not touched until it is over.
 class SistemaAudio : public std::enable_shared_from_this<SistemaAudio> {
 public:
     // The system already there, or a new one with its device open; nullptr without a usable device.
@@ -49,6 +52,9 @@ public:
     // rest again.
     bool sveglia();
     bool acceso() const { return acceso_; }
+    // Returns once a closing under way is over: call it before any mixer call that does not
+    // first ask for the device (sveglia) or whether it is open (acceso).
+    void attendiChiusura();
     // Whether the music is playing: the device does not rest under it.
     void setMusicaInCorso(std::function<bool()> f) { musicaInCorso_ = std::move(f); }
     // How long the device stays open after the last sound (10 s; shorter in tests).
@@ -65,6 +71,7 @@ private:
     bool acceso_ = false;
     std::function<bool()> musicaInCorso_;
     std::unique_ptr<QTimer> riposo_; // created on the GUI thread, at the first command
+    std::thread chiusura_;
 };
 
 // What outlives a channel while reports about it are still queued.
