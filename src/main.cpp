@@ -27,8 +27,10 @@ int main(int argc, char** argv)
                    stderr);
         return 2;
     }
+    lex::ui::CaratteriInAnticipo caratteri;
     QApplication app(argc, argv);
     lex::ui::preparaApplicazione();
+    caratteri.attendi();
     lex::ui::Gioco gioco;
     gioco.avvia();
     return app.exec();

@@ -3,15 +3,26 @@
 #include "board/ui/immagini.h"
 
 #include <QApplication>
+#include <fontconfig/fontconfig.h>
 
 namespace lex::ui {
 
 void preparaApplicazione()
 {
     QApplication::setApplicationName(QStringLiteral("lexorio"));
-    QApplication::setWindowIcon(iconaGioco());
+    // The menus stay on the window as designed: no global menu bar, and no query to the session
+    // bus for one before the window shows.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     fissaCaratteri();
     QApplication::setFont(arial(9));
+}
+
+CaratteriInAnticipo::CaratteriInAnticipo() : lavoro_([] { FcInit(); }) {}
+
+void CaratteriInAnticipo::attendi()
+{
+    if (lavoro_.joinable())
+        lavoro_.join();
 }
 
 Gioco::Gioco(QStringList cartelleAudio)
@@ -24,8 +35,12 @@ Gioco::Gioco(QStringList cartelleAudio)
     finestre_.genitore = &vista_;
     finestre_.dopo = [this] { vista_.rispecchia(); };
     eventi_.ridisegnaTutto = [this] { vista_.ridisegnaSubito(); };
-    // Sound comes once the start screen is on the screen; the welcome waits for it.
-    vista_.dopoPrimoDisegno = [this] { audio_.carica(); };
+    // Sound comes once the start screen is on the screen (the welcome waits for it), and the
+    // icon, which the first picture does not need.
+    vista_.dopoPrimoDisegno = [this] {
+        audio_.carica();
+        QApplication::setWindowIcon(iconaGioco());
+    };
 }
 
 void Gioco::avvia()

@@ -10,8 +10,24 @@
 
 namespace lex::ui {
 
-// Application-wide settings of the game: its name, its icon, the pinned fonts.
+#include <thread>
+
+// Application-wide settings of the game: its name, the pinned fonts, the menu bar in the window.
 void preparaApplicazione();
+
+// Fontconfig reads its configuration and caches (a third of the work before the first text)
+// on a worker thread, started before the QApplication, while Qt connects to the display.
+class CaratteriInAnticipo {
+public:
+    CaratteriInAnticipo();
+    ~CaratteriInAnticipo() { attendi(); }
+    void attendi(); // before the first font is used
+    CaratteriInAnticipo(const CaratteriInAnticipo&) = delete;
+    CaratteriInAnticipo& operator=(const CaratteriInAnticipo&) = delete;
+
+private:
+    std::thread lavoro_;
+};
 
 class Gioco {
 public:

@@ -25,6 +25,7 @@ public:
     // Geometry (relative to the given origin in twips), visibility, tooltip and a repaint.
     void rispecchia(double origineLeft = 0, double origineTop = 0);
     std::function<void()> alClick;
+    const Elemento& elemento() const { return e_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
