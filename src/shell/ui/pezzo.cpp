@@ -17,10 +17,9 @@ Pezzo::Pezzo(const Elemento& e, Stile stile, QWidget* genitore)
 
 void Pezzo::rispecchia(double origineLeft, double origineTop)
 {
-    Elemento spostato = e_;
-    spostato.left -= origineLeft;
-    spostato.top -= origineTop;
-    const QRect r = rettangolo(spostato);
+    // Runs for every element after every event: no copy of the element.
+    const int l = px(e_.left - origineLeft), t = px(e_.top - origineTop);
+    const QRect r(l, t, px(e_.left - origineLeft + e_.width) - l, px(e_.top - origineTop + e_.height) - t);
     if (geometry() != r)
         setGeometry(r);
     if (tooltip_ != e_.tooltip) {
@@ -53,12 +52,12 @@ void Pezzo::paintEvent(QPaintEvent*)
     if (stile_.bordo || stile_.ombra) {
         const QColor chiaro(255, 255, 255, 170), scuro(0, 0, 0, 110);
         const QColor alto = stile_.bordo ? scuro : chiaro, basso = stile_.bordo ? chiaro : scuro;
-        p.setPen(alto);
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(basso);
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
+        // One-pixel rectangles, not lines: Qt draws a translucent line pixel by pixel and hands
+        // any line longer than about 100 pixels to its thread pool, for every tick that repaints it.
+        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), alto);
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), alto);
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), basso);
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), basso);
     }
     if (!e_.text.isEmpty()) {
         QFont f = stile_.font;
