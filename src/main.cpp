@@ -1,4 +1,5 @@
 // Lexorio: wires the real ports, the channels, the rules and the main window, then runs.
+#include "dati/ui/filesistemaqt.h"
 #include "shell/ui/gioco.h"
 
 #include <QApplication>
@@ -30,6 +31,9 @@ int main(int argc, char** argv)
     lex::ui::CaratteriInAnticipo caratteri;
     QApplication app(argc, argv);
     lex::ui::preparaApplicazione();
+    // Installed, the game plays in the player's data directory (unless started beside its files).
+    if (!lex::ui::entraNellaCartellaDati())
+        return 1;
     caratteri.attendi();
     lex::ui::Gioco gioco;
     gioco.avvia();

@@ -11,14 +11,21 @@ PKGS=(
   googletest libgtest-dev
   # run
   timgm6mb-soundfont fonts-liberation2 fonts-comic-neue
+  qt6-translations-l10n
   # headless runs and tests
   xvfb xauth python3
+  # checks of the installed menu entry and software-centre description
+  desktop-file-utils appstream
 )
 
-# --tools adds what regenerating the assets and looking at the game need.
-if [ "${1:-}" = "--tools" ]; then
-  PKGS+=(collatinus whitakers-words-data whitakers-words sox xdotool imagemagick)
-fi
+# --tools adds what regenerating the assets and looking at the game need;
+# --package what building and checking the Debian package need (debootstrap for a clean system).
+for option in "$@"; do
+  case "$option" in
+    --tools) PKGS+=(collatinus whitakers-words-data whitakers-words sox xdotool imagemagick librsvg2-bin) ;;
+    --package) PKGS+=(file lintian debootstrap) ;;
+  esac
+done
 
 missing=()
 for p in "${PKGS[@]}"; do

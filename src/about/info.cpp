@@ -16,7 +16,7 @@ InfoModel InfoModel::apertura()
     m.lblVersion = collocato(2040, 360, 1275, 345);
     m.lblVersion.text = QStringLiteral("Versione %1.%2").arg(kVersioneMaggiore).arg(kVersioneMinore);
     m.lbldes = collocato(2040, 840, 1275, 945);
-    m.lbldes.text = QStringLiteral("La squadra di Lexorio\nRoma,\n25 dicembre 2002");
+    m.lbldes.text = QStringLiteral("Squadra Lexorio\nRoma,\n25 dicembre 2002");
     m.email = collocato(240, 2400, 1815, 825);
     m.email.text = QStringLiteral("Per segnalazioni o suggerimenti:\n\nlexorio@example.org");
     m.Command1 = collocato(2160, 2400, 1215, 855);

@@ -36,8 +36,10 @@ void Lexorio::preparaparola()
     m.Parola.visible = false;
     m.Parola.text = liste.vocabolo[w];
     m.Parola.fontSize = kPuntiParola;
+    // Against the room the word label really has (the panel less its margins), so that a word
+    // shown at a size is shown whole.
     while (m.Parola.fontSize > kPuntiMinimi
-           && porte.misure.larghezzaParola(m.Parola.text, m.Parola.fontSize) >= m.Frame1.width)
+           && porte.misure.larghezzaParola(m.Parola.text, m.Parola.fontSize) > m.Parola.width)
         m.Parola.fontSize -= 1;
     m.Parola.visible = true;
 
@@ -50,6 +52,8 @@ void Lexorio::preparaparola()
             casella.text = liste.errati.value(k); // an empty pool leaves the box empty
         }
     }
+    if (osservatore)
+        osservatore->parolaChiesta(liste.vocabolo[w], liste.traduzione.value(w), liste.categoria.value(w));
 }
 
 } // namespace lex

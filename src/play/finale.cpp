@@ -7,6 +7,8 @@ namespace lex {
 
 void Lexorio::finepartita()
 {
+    if (osservatore)
+        osservatore->partitaFinita();
     m.Parola.text.clear();
     s.finita = -1;
     suona(QStringLiteral("Vittoria"));

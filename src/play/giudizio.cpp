@@ -10,6 +10,9 @@ void Lexorio::giudica(int p)
     auto& lit = m.sign[static_cast<std::size_t>(h)];
     // Texts, not box numbers: a wrong candidate equal to the translation is right too.
     const bool esatta = lit.text == m.sign[static_cast<std::size_t>(s.casellaesatta)].text;
+    // Told only of keys that are judged: a blocked player's key (two players) does nothing at all.
+    if (osservatore && (s.numgiocatori == 1 || !s.bloccato[static_cast<std::size_t>(p)]))
+        osservatore->rispostaGiudicata(p, lit.text, esatta);
 
     if (s.numgiocatori == 1) {
         if (esatta) {

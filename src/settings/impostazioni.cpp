@@ -70,8 +70,8 @@ Impostazioni::Impostazioni(LexorioModel& principale, Porte porte)
     m.Giocatori[2].tooltip = QStringLiteral(
         "Due giocatori: Il giocatore di sinistra usa il tasto 1, il giocatore di destra usa il tasto 0.");
     m.velocita.tooltip = QStringLiteral("Imposta la velocità di svolgimento del gioco");
-    m.quverbi.tooltip = QStringLiteral("Imposta il numero di verbi su cui svolgere l'esercizio");
-    m.similino.tooltip = QStringLiteral("Spuntare la casella per escludere dal gioco i vocaboli tropppo simili "
+    m.quverbi.tooltip = QStringLiteral("Imposta il numero di vocaboli su cui svolgere l'esercizio");
+    m.similino.tooltip = QStringLiteral("Spuntare la casella per escludere dal gioco i vocaboli troppo simili "
                                         "all'italiano (prime due lettere uguali).");
     m.Frame3.tooltip = tooltipFrequenze();
     for (int i = 1; i <= 4; ++i)
@@ -81,8 +81,10 @@ Impostazioni::Impostazioni(LexorioModel& principale, Porte porte)
 
     velox_Change(m.velox.value);
 
-    m.window.top = (porte_.misure.altezzaSchermo() - m.window.height) / 2;
-    m.window.left = (porte_.misure.larghezzaSchermo() - m.window.width) / 2;
+    // Centred by its whole size, frame included: left and top are the frame's corner.
+    const Bordi b = porte_.misure.bordi(false);
+    m.window.top = (porte_.misure.altezzaSchermo() - (m.window.height + b.altezza)) / 2;
+    m.window.left = (porte_.misure.larghezzaSchermo() - (m.window.width + b.larghezza)) / 2;
 
     m.quverbi.rows.clear();
     for (int n = 10; n <= 50; n += 10)
@@ -138,7 +140,7 @@ int Impostazioni::personaggioDi(int giocatore) const
 void Impostazioni::mostrapersonaggio(int g, int n)
 {
     if (!personaggioValido(n))
-        erroreFatale(porte_, errori::kIndiceFuoriIntervallo);
+        errore(porte_, errori::kIndiceFuoriIntervallo);
     const int altro = g == 1 ? 2 : 1;
     const Personaggio& p = personaggio(n);
 
@@ -366,17 +368,18 @@ void Impostazioni::leggiimpostazioni()
         return;
     QFile file(nome);
     if (!file.open(QIODevice::ReadOnly))
-        erroreFatale(porte_, errori::kAccessoFile);
+        // Gone since it was seen (file not found), or there but unreadable.
+        errore(porte_, QFile::exists(nome) ? errori::kAccessoFile : errori::kFileNonTrovato);
     const QByteArray testo = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        erroreFatale(porte_, errori::kAccessoFile);
+        errore(porte_, errori::kAccessoFile);
     file.close();
 
     // Lines apply on top of what the controls show, so a missing line leaves its control alone.
     ImpostazioniPartita r = record();
     const EsitoLettura esito = leggiTestoImpostazioni(testo, r, [this](Maschera, int) { almenoUnaClasse(); });
     if (esito.errore)
-        erroreFatale(porte_, esito.errore);
+        errore(porte_, esito.errore);
 
     m.similino.value = r.confronta;
     m.musica.value = r.musica;

@@ -30,7 +30,7 @@ struct Lista : Elemento {
 struct ImpostazioniModel {
     QString caption = QStringLiteral("Lexorio: Impostazioni nuova partita");
     QString tag;            // result mark: "fatto" after O.K.
-    Elemento window;        // client 6915 x 4710
+    Elemento window;        // left/top: the whole window's corner; client 6915 x 4710
     bool shown = false;     // shown (modally) and not yet hidden by O.K./Uscita
 
     Elemento Frame1, Frame2, Frame3; // Frame2.tag is the changed mark "cambiato"

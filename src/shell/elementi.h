@@ -23,9 +23,13 @@ inline constexpr Colore bianco{255, 255, 255};
 inline constexpr Colore nero{0, 0, 0};
 inline constexpr Colore grigio{128, 128, 128};
 inline constexpr Colore gialloChiaro{255, 255, 192};
-// The platform's button face; the views use the style's own, the rules only need a value to compare.
-inline constexpr Colore buttonFace{240, 240, 240};
+// Not a colour of its own but the platform's button face: the views paint the style's
+// button colour wherever an element carries this mark.
+inline constexpr Colore buttonFace{-1, -1, -1};
 } // namespace colori
+
+// The mouse pointer over an element.
+enum class Puntatore { Predefinito, Mano };
 
 struct Elemento {
     double left = 0, top = 0, width = 0, height = 0;
@@ -37,6 +41,7 @@ struct Elemento {
     QString picture;       // id of a shared picture ("Imr6", "foto3", ...); empty shows none
     QString tag;
     QString tooltip;
+    Puntatore puntatore = Puntatore::Predefinito;
 
     double right() const { return left + width; }
     double bottom() const { return top + height; }

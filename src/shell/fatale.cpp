@@ -1,5 +1,7 @@
 #include "shell/fatale.h"
 
+#include "shell/errori.h"
+
 #include <cstdlib>
 
 namespace lex {
@@ -14,6 +16,34 @@ void terminaConMessaggio(Porte& porte, const QString& testo, Icona icona, const 
 void erroreFatale(Porte& porte, int codice)
 {
     terminaConMessaggio(porte, QStringLiteral("errore ") + conSpazio(codice), Icona::Nessuna);
+}
+
+namespace {
+GestoreAvvio* attivo = nullptr; // one thread: the handler of the start-up running now, if any
+} // namespace
+
+void errore(Porte& porte, int codice)
+{
+    if (attivo)
+        throw ErroreAvvio{codice};
+    erroreFatale(porte, codice);
+}
+
+GestoreAvvio::GestoreAvvio(Porte& porte) : porte_(porte), precedente_(attivo)
+{
+    attivo = this;
+}
+
+GestoreAvvio::~GestoreAvvio()
+{
+    attivo = precedente_;
+}
+
+void GestoreAvvio::fallito(int codice)
+{
+    if (codice != errori::kFileNonTrovato)
+        erroreFatale(porte_, codice);
+
 }
 
 QString conSpazio(long long n)

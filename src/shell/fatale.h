@@ -14,6 +14,39 @@ inline constexpr const char* kTitolo = "lexorio";
 // "errore " + the number with its leading blank, in a plain box; then the end.
 [[noreturn]] void erroreFatale(Porte& porte, int codice);
 
+// A numbered failure of a step. While a start-up handler is active (GestoreAvvio) it goes
+// there: a file that is not found skips the failing step. Otherwise it is fatal (erroreFatale).
+[[noreturn]] void errore(Porte& porte, int codice);
+
+// Thrown to the start-up handler by errore(); nothing else catches it.
+struct ErroreAvvio {
+    int codice;
+};
+
+// Active while it lives: the start-up steps run under it, one at a time through passo().
+class GestoreAvvio {
+public:
+    explicit GestoreAvvio(Porte& porte);
+    ~GestoreAvvio();
+    GestoreAvvio(const GestoreAvvio&) = delete;
+    GestoreAvvio& operator=(const GestoreAvvio&) = delete;
+
+    // Runs one step; file-not-found skips it, any other failure is fatal.
+    template <typename F> void passo(F&& f)
+    {
+        try {
+            f();
+        } catch (const ErroreAvvio& e) {
+            fallito(e.codice);
+        }
+    }
+
+private:
+    void fallito(int codice);
+    Porte& porte_;
+    GestoreAvvio* precedente_;
+};
+
 // A number joined to a text with one leading blank when it is zero or positive.
 QString conSpazio(long long n);
 

@@ -14,6 +14,8 @@ public:
     virtual void mostraImpostazioni(Impostazioni& imp) = 0;
     // Show the About box centred and modal; returns when it is closed.
     virtual void mostraInfo() = 0;
+    // Show the review of missed words modal; true when it saved a new personal list.
+    virtual bool mostraRipasso() = 0;
 };
 
 struct Porte {

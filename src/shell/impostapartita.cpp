@@ -52,6 +52,18 @@ void Lexorio::precompilaImpostazioni()
 
 void Lexorio::impostapartita()
 {
+    // A key or click handled inside a tick opens the window once the tick has returned: a
+    // window opened inside the tick would hold it, and no tick would run behind the window.
+    if (inTick_) {
+        if (!impostapartitaInAttesa_) {
+            impostapartitaInAttesa_ = true;
+            porte.eventi.dopo([this] {
+                impostapartitaInAttesa_ = false;
+                impostapartita();
+            });
+        }
+        return;
+    }
     // Pending events run inside a game can deliver another key or click: one window at a time.
     if (inImpostapartita_)
         return;
@@ -84,6 +96,9 @@ void Lexorio::impostapartita()
         if (s.filecaricato != s.filevoc) {
             aprivocaboli(s.filevoc);
             s.filecaricato = s.filevoc;
+            // A file read anew is picked anew. A click on the list's box has marked it already,
+            // except for a personal list that the review has just saved over the loaded one.
+            w.Frame2.tag = QStringLiteral("cambiato");
         }
         selezionaparole();
         s.numgiocatori = w.Giocatori[1].selected ? 1 : 2;
@@ -111,14 +126,16 @@ void Lexorio::impostapartita()
 
         const auto n = liste.vocabolo.size();
         if (n < 12)
-            porte.box.mostra(QStringLiteral("Solo ") + conSpazio(n) + QStringLiteral(" vocaboli selezionati!"),
-                             QString::fromLatin1(kTitolo), Icona::Errore, Pulsanti::Ok);
+            messaggio(QStringLiteral("Solo ") + conSpazio(n) + QStringLiteral(" vocaboli selezionati!"),
+                      QString::fromLatin1(kTitolo), Icona::Errore, Pulsanti::Ok);
         if (n > 6)
             break;
         // Too few: the settings again, with the choices just made, to widen them.
     }
 
     ++partite_;
+    if (osservatore)
+        osservatore->partitaIniziata(s.numgiocatori, s.nome[1], s.nome[2]);
     m.figura[1].picture = m.Imr[0].picture;
     m.figura[2].picture = m.Iml[0].picture;
     preparatabellone();

@@ -2,17 +2,9 @@
 
 #include "board/disposizione.h"
 #include "settings/impostazioni.h"
-#include "shell/errori.h"
 #include "shell/fatale.h"
 
 namespace lex {
-
-namespace {
-// A start-up step that failed with a number; file-not-found skips the step.
-struct ErroreAvvio {
-    int codice;
-};
-} // namespace
 
 Lexorio::Lexorio(Porte p, Canali c)
     : m(LexorioModel::progettato()), canali(std::move(c)), porte(p)
@@ -37,60 +29,71 @@ void Lexorio::avvio()
 
     Timer1_Timer();
     s.altezzabarra = 1605;
-    m.window.top = (porte.misure.altezzaSchermo() - m.window.height) / 2;
-    m.window.left = (porte.misure.larghezzaSchermo() - m.window.width) / 2;
+    // Centred by the whole window, title bar, menu bar and borders included.
+    const Bordi bordi = porte.misure.bordi(true);
+    m.window.top = (porte.misure.altezzaSchermo() - (m.window.height + bordi.altezza)) / 2;
+    m.window.left = (porte.misure.larghezzaSchermo() - (m.window.width + bordi.larghezza)) / 2;
     s.finita = 0;
     s.numcaselle = 12;
     for (int i = 0; i < s.numcaselle; ++i)
         m.sign[static_cast<std::size_t>(i)].back = colori::buttonFace;
 
-    auto passo = [this](auto&& f) {
-        try {
-            f();
-        } catch (const ErroreAvvio& e) {
-            if (e.codice != errori::kFileNonTrovato)
-                erroreFatale(porte, e.codice);
-        }
-    };
-    passo([&] {
+    // From here on a failing step goes to the start-up handler: file-not-found skips it.
+    GestoreAvvio gestore(porte);
+    gestore.passo([&] {
         s.filevoc = s.filecaricato = QStringLiteral("vocaboli.txt");
         aprivocaboli(QStringLiteral("vocaboli.txt"));
     });
-    passo([&] {
+    gestore.passo([&] {
         if (impostazioni().m.musica.value == 1)
             s.conmusica = -1;
     });
-    passo([&] {
+    gestore.passo([&] {
         if (impostazioni().m.suoni.value == 1) {
             s.consuoni = -1;
             suona(QStringLiteral("Vittoria"));
         }
     });
-    passo([&] { distruggiImpostazioni(); });
-    passo([&] { disponitabellone(m); });
-    passo([&] { s.numgiocatori = 2; });
-    passo([&] { disponistriscia(m, 2); });
-    passo([&] { m.Cornice.visible = false; });
-    passo([&] {
+    gestore.passo([&] { distruggiImpostazioni(); });
+    gestore.passo([&] { disponitabellone(m); });
+    gestore.passo([&] { s.numgiocatori = 2; });
+    gestore.passo([&] { disponistriscia(m, 2); });
+    gestore.passo([&] { m.Cornice.visible = false; });
+    gestore.passo([&] {
         m.arapacis.top = m.foto1.top;
         m.arapacis.left = m.Cornice.left;
         m.arapacis.visible = true;
     });
-    passo([&] { m.Timer1.enabled = true; });
+    gestore.passo([&] { m.Timer1.enabled = true; });
     m.windowShown = true;
 }
 
 void Lexorio::esci()
 {
-    if (porte.box.mostra(QStringLiteral("Confermi l'uscita dal programma?"), QStringLiteral("Fine lavoro"),
-                         Icona::Domanda, Pulsanti::OkAnnulla)
+    if (messaggio(QStringLiteral("Confermi l'uscita dal programma?"), QStringLiteral("Fine lavoro"), Icona::Domanda,
+                  Pulsanti::OkAnnulla)
         == Risposta::Ok)
         porte.uscita.terminaSubito(0);
+}
+
+Risposta Lexorio::messaggio(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti)
+{
+    // The board as the rules left it, timer included, before the box takes the input: a switched
+    // off timer must not tick behind the box, and the window must stand under it, not over it.
+    porte.eventi.ridisegna();
+    return porte.box.mostra(testo, titolo, icona, pulsanti);
 }
 
 void Lexorio::menuInfo()
 {
     porte.finestre.mostraInfo();
+}
+
+void Lexorio::menuRipasso()
+{
+    // A personal list saved there must be read again by the next game that plays it.
+    if (porte.finestre.mostraRipasso() && s.filecaricato == QLatin1String("vocpers.txt"))
+        s.filecaricato.clear();
 }
 
 void Lexorio::chiusura()

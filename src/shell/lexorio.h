@@ -5,6 +5,7 @@
 
 #include "shell/finestre.h"
 #include "shell/modello.h"
+#include "shell/osservatore.h"
 #include "shell/statogioco.h"
 #include "sound/canali.h"
 #include "vocab/vocabolario.h"
@@ -26,6 +27,7 @@ public:
     ListeParole liste;
     Canali canali;
     Porte porte;
+    OsservatorePartita* osservatore = nullptr; // the review of missed words, when one listens
 
     // Events, one at a time from the window's event loop.
     void avvio();                       // start-up, once
@@ -38,11 +40,14 @@ public:
     void menuImposta() { impostapartita(); }
     void menuEsci() { esci(); }
     void menuInfo();
+    void menuRipasso();                 // "&Ripasso errori": the review of missed words
     void chiusura();                    // the window's own close control
     void fineVittoria(int esito);       // end-of-play report of the victory channel
 
     // Procedures
     void esci();                        // quit confirmation
+    // A message box of the main window, shown over the board as the rules left it.
+    Risposta messaggio(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti);
     void aprivocaboli(const QString& fv);
     void impostapartita();
     void componiistruzioni();
@@ -69,6 +74,7 @@ private:
     void precompilaImpostazioni();      // the previous game's choices into the settings window
     bool inTick_ = false;               // a tick never runs inside a tick
     bool inImpostapartita_ = false;     // never a second settings window
+    bool impostapartitaInAttesa_ = false; // asked for inside a tick: runs once the tick has returned
     int partite_ = 0;                   // games set up so far: tells a word that a new game began under it
     std::unique_ptr<Impostazioni> imp_;
 };

@@ -16,6 +16,8 @@ LexorioModel LexorioModel::progettato()
     m.Parola.fontSize = 14;
     m.Parola.fore = colori::giallo;
     m.Parola.back = colori::rossoScuro;
+    // The start screen's word invites a click; the first game gives it the default pointer.
+    m.Parola.puntatore = Puntatore::Mano;
 
     for (auto& s : m.sign) {
         s = collocato(0, 0, 1575, 495);

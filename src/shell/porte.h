@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace lex {
 
@@ -38,7 +39,9 @@ class Eventi {
 public:
     virtual ~Eventi() = default;
     virtual void eseguiPendenti() = 0; // let the events queued so far run, then return
-    virtual void ridisegna() = 0;      // draw the model's current state now (before a blocking pause)
+    virtual void ridisegna() = 0;      // draw the model's current state now (before a blocking pause or box)
+    // Run f once the event being handled now has returned to the event loop.
+    virtual void dopo(std::function<void()> f) = 0;
 };
 
 // Ending the process on the spot: no dialog, no saving, no close handlers.
@@ -48,14 +51,23 @@ public:
     [[noreturn]] virtual void terminaSubito(int codice) = 0;
 };
 
-// Width of a text in the word label's font at a size in points, in twips.
+// What a window adds around its inner area (title bar, borders, menu bar), in twips.
+struct Bordi {
+    double larghezza = 0, altezza = 0;
+};
+
 class Misure {
 public:
     virtual ~Misure() = default;
+    // Width the word label needs to show a text whole at a size in points (its margins
+    // included), in twips.
     virtual double larghezzaParola(const QString& testo, double punti) = 0;
     // The screen's size in twips, for centring windows.
     virtual double larghezzaSchermo() = 0;
     virtual double altezzaSchermo() = 0;
+    // The frame around a window's inner area, with or without a menu bar: windows are
+    // centred by their whole size.
+    virtual Bordi bordi(bool conMenu) = 0;
 };
 
 // The files of the current working directory, opened by bare name.

@@ -28,6 +28,8 @@ void Lexorio::preparatabellone()
         m.punti[i].top = colonna.top + 60;
     }
 
+    m.Parola.puntatore = Puntatore::Predefinito;
+
     auto mostra = [this](std::size_t i, bool si) {
         m.barra[i].visible = m.figura[i].visible = m.colonna[i].visible = m.base[i].visible = si;
     };

@@ -21,17 +21,17 @@ void Lexorio::aprivocaboli(const QString& fv)
         terminaConMessaggio(porte, rapportoVisibile(e.rapporto), Icona::Errore,
                             QStringLiteral("Troppi record difettosi nel file ") + fv);
     if (!e.rapporto.isEmpty())
-        porte.box.mostra(rapportoVisibile(e.rapporto), QStringLiteral("Record difettosi nel file  ") + fv,
-                         Icona::Avviso, Pulsanti::Ok);
+        messaggio(rapportoVisibile(e.rapporto), QStringLiteral("Record difettosi nel file  ") + fv, Icona::Avviso,
+                  Pulsanti::Ok);
     if (e.caricati < 100)
-        porte.box.mostra(QStringLiteral("Solo ") + QString::number(e.caricati) + QStringLiteral(" vocaboli nel file  ") + fv,
-                         QString::fromLatin1(kTitolo), Icona::Avviso, Pulsanti::Ok);
+        messaggio(QStringLiteral("Solo ") + QString::number(e.caricati) + QStringLiteral(" vocaboli nel file  ") + fv,
+                  QString::fromLatin1(kTitolo), Icona::Avviso, Pulsanti::Ok);
     if (e.oltreLimite > 0)
-        porte.box.mostra(QStringLiteral("Il file %1 contiene %2 vocaboli: ne sono stati caricati solo i primi %3.")
-                             .arg(fv)
-                             .arg(e.caricati + e.oltreLimite)
-                             .arg(kRigheVocabolario),
-                         QString::fromLatin1(kTitolo), Icona::Avviso, Pulsanti::Ok);
+        messaggio(QStringLiteral("Il file %1 contiene %2 vocaboli: ne sono stati caricati solo i primi %3.")
+                      .arg(fv)
+                      .arg(e.caricati + e.oltreLimite)
+                      .arg(kRigheVocabolario),
+                  QString::fromLatin1(kTitolo), Icona::Avviso, Pulsanti::Ok);
 }
 
 } // namespace lex

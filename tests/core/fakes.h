@@ -2,6 +2,8 @@
 // numbers, recording message boxes and channels. No test ever waits in real time.
 #pragma once
 
+#include "dati/filesistema.h"
+#include "review/archivio.h"
 #include "shell/finestre.h"
 #include "shell/lexorio.h"
 #include "sound/canali.h"
@@ -10,8 +12,11 @@
 #include <QFile>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
+#include <ostream>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace lex::test {
@@ -77,6 +82,7 @@ public:
 class FakeEventi : public Eventi {
 public:
     std::deque<std::function<void()>> coda;
+    std::deque<std::function<void()>> dopoEvento; // deferred calls, run by the test
     int ridisegni = 0;
     int esecuzioni = 0;
     void eseguiPendenti() override
@@ -88,6 +94,16 @@ public:
             f();
     }
     void ridisegna() override { ++ridisegni; }
+    void dopo(std::function<void()> f) override { dopoEvento.push_back(std::move(f)); }
+    // Back in the event loop: the deferred calls run, in order.
+    void eseguiDopo()
+    {
+        while (!dopoEvento.empty()) {
+            auto f = std::move(dopoEvento.front());
+            dopoEvento.pop_front();
+            f();
+        }
+    }
 };
 
 class FakeUscita : public Uscita {
@@ -95,17 +111,20 @@ public:
     [[noreturn]] void terminaSubito(int codice) override { throw ProcessoTerminato{codice}; }
 };
 
-// Every character is 8 twips wide per point of font size; the screen is 1280 x 1024 pixels.
+// Every character is 8 twips wide per point of font size; the screen is 1280 x 1024 pixels;
+// a frame adds 8 pixels to the width and 30 to the height, a menu bar 20 more to the height.
 class FakeMisure : public Misure {
 public:
     double larghezzaParola(const QString& testo, double punti) override { return static_cast<double>(testo.size()) * 8.0 * punti; }
     double larghezzaSchermo() override { return 1280 * 15; }
     double altezzaSchermo() override { return 1024 * 15; }
+    Bordi bordi(bool conMenu) override { return {8 * 15.0, (conMenu ? 50 : 30) * 15.0}; }
 };
 
 class FakeFile : public File {
 public:
-    bool esiste(const QString& nome) override { return QFile::exists(nome); }
+    std::set<QString> svaniti; // seen by the existence check, gone when opened
+    bool esiste(const QString& nome) override { return svaniti.count(nome) || QFile::exists(nome); }
     QString cartellaCorrente() override { return QDir::toNativeSeparators(QDir::currentPath()); }
 };
 
@@ -113,8 +132,10 @@ class FakeFinestre : public Finestre {
 public:
     // What the player does in the settings window; by default nothing is pressed.
     std::function<void(Impostazioni&)> impostazioni;
+    std::function<bool()> ripasso; // the review window: true when it saved a personal list
     int impostazioniMostrate = 0;
     int infoMostrate = 0;
+    int ripassiMostrati = 0;
     void mostraImpostazioni(Impostazioni& imp) override
     {
         ++impostazioniMostrate;
@@ -122,6 +143,43 @@ public:
             impostazioni(imp);
     }
     void mostraInfo() override { ++infoMostrate; }
+    bool mostraRipasso() override
+    {
+        ++ripassiMostrati;
+        return ripasso && ripasso();
+    }
+};
+
+// The files of the current (temporary) directory, written at once; the background writes are
+// logged apart, and writes, copies or renamings can be made to fail.
+class FakeArchivio : public ArchivioFile {
+public:
+    QStringList scritti;          // every file written or copied onto, in order
+    QStringList inDisparte;       // files written in the background, in order
+    std::set<QString> guasti;     // names that cannot be written
+    bool rinominaImpossibile = false;
+    bool fallita = false;
+
+    bool scrivi(const QString& nome, const QByteArray& dati) override
+    {
+        scritti << nome;
+        return !guasti.count(nome) && ArchivioFile::scrivi(nome, dati);
+    }
+    void scriviInDisparte(const QString& nome, std::function<QByteArray()> testo) override
+    {
+        inDisparte << nome;
+        fallita = !scrivi(nome, testo());
+    }
+    bool scritturaInDisparteFallita() override { return fallita; }
+    bool rinomina(const QString& da, const QString& a) override
+    {
+        return !rinominaImpossibile && ArchivioFile::rinomina(da, a);
+    }
+    bool copia(const QString& da, const QString& a) override
+    {
+        scritti << a;
+        return !guasti.count(a) && ArchivioFile::copia(da, a);
+    }
 };
 
 // A channel that writes each command to a shared log ("Right.wav Play") and ends plays on request.
@@ -224,4 +282,87 @@ private:
     QString precedente_;
 };
 
+// A readable name for a parameterised test's row: its index, then the letters and digits of
+// its text ("3_Velocita_9" for the fourth row "Velocita: 9").
+inline std::string nomeRiga(std::size_t indice, const QByteArray& testo)
+{
+    std::string nome = std::to_string(indice);
+    bool separato = false;
+    for (const char c : testo) {
+        const bool buono = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (buono) {
+            if (!separato)
+                nome += '_';
+            nome += c;
+        }
+        separato = buono;
+    }
+    return nome;
+}
+
+// An in-memory file system: files and directories by absolute path, and the failures a test
+// asks for. Writing into a directory that was never created fails, as on a disk.
+class FakeFileSistema : public FileSistema {
+public:
+    std::map<QString, QByteArray> file;
+    std::set<QString> cartelle{QStringLiteral("/")};
+    std::set<QString> illeggibili;  // files whose reading fails
+    std::set<QString> bloccati;     // files or whole directories where writing fails
+    std::set<QString> increabili;    // directories that can not be created
+    std::set<QString> inaccessibili; // directories that can not be entered
+    QString corrente = QStringLiteral("/");
+    int scritture = 0;
+
+    bool esiste(const QString& p) override { return file.count(p) > 0; }
+    std::optional<QByteArray> leggi(const QString& p, QString& errore) override
+    {
+        if (illeggibili.count(p) || !file.count(p)) {
+            errore = QStringLiteral("Permission denied");
+            return std::nullopt;
+        }
+        return file.at(p);
+    }
+    bool scrivi(const QString& p, const QByteArray& dati, QString& errore) override
+    {
+        const QString cartella = p.left(p.lastIndexOf(QLatin1Char('/')));
+        if (bloccati.count(p) || bloccati.count(cartella)) {
+            errore = QStringLiteral("Read-only file system");
+            return false;
+        }
+        if (!cartelle.count(cartella)) {
+            errore = QStringLiteral("No such file or directory");
+            return false;
+        }
+        ++scritture;
+        file[p] = dati;
+        return true;
+    }
+    bool creaCartella(const QString& p, QString& errore) override
+    {
+        if (increabili.count(p) || file.count(p)) {
+            errore = QStringLiteral("Permission denied");
+            return false;
+        }
+        for (qsizetype i = 1; i <= p.size(); ++i)
+            if (i == p.size() || p[i] == QLatin1Char('/'))
+                cartelle.insert(p.left(i));
+        return true;
+    }
+    bool entra(const QString& p, QString& errore) override
+    {
+        if (inaccessibili.count(p) || !cartelle.count(p)) {
+            errore = QStringLiteral("Permission denied");
+            return false;
+        }
+        corrente = p;
+        return true;
+    }
+};
+
 } // namespace lex::test
+
+// Texts in failure messages as text, not as bytes.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}

@@ -51,9 +51,10 @@ TEST_F(Avvio, SchermataIniziale)
     EXPECT_DOUBLE_EQ(lex->m.arapacis.top, lex->m.foto1.top);
     EXPECT_DOUBLE_EQ(lex->m.arapacis.left, lex->m.Cornice.left);
     EXPECT_FALSE(lex->impostazioniEsiste()); // created for the switches, then destroyed
-    // Centred on the 1280 x 1024 screen of the fake.
-    EXPECT_DOUBLE_EQ(lex->m.window.left, (1280 * 15 - 7035) / 2.0);
-    EXPECT_DOUBLE_EQ(lex->m.window.top, (1024 * 15 - 6300) / 2.0);
+    // Centred on the 1280 x 1024 screen of the fake by the whole window: its frame and menu
+    // bar add 8 x 50 pixels.
+    EXPECT_DOUBLE_EQ(lex->m.window.left, (1280 * 15 - 7035 - 8 * 15) / 2.0);
+    EXPECT_DOUBLE_EQ(lex->m.window.top, (1024 * 15 - 6300 - 50 * 15) / 2.0);
 
     const QStringList aperture = banco.canali.log->mid(0, 4);
     EXPECT_EQ(aperture, (QStringList{"Vittoria.wav Open", "Right.wav Open", "Wrong.wav Open", "musica.mid Open"}));
@@ -184,4 +185,74 @@ TEST_F(Avvio, LaMusicaFinitaRiparte)
     banco.canali.log->clear();
     banco.canali.musica->termina(kEsitoInterrotto); // stopped on purpose: stays silent
     EXPECT_TRUE(banco.canali.log->isEmpty());
+}
+
+TEST_F(Avvio, VittoriaEMusicaSecondoLeImpostazioni)
+{
+    const struct {
+        const char* ini;
+        int conmusica, consuoni;
+        bool vittoria, musicaDopo;
+    } righe[] = {
+        {"Musica:   1\r\nSuoni:    1\r\n", -1, -1, true, true},
+        {"Musica:   1\r\nSuoni:    0\r\n", -1, 0, false, false}, // the music waits for the first game
+        {"Musica:   0\r\nSuoni:    1\r\n", 0, -1, true, false},
+    };
+    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(200));
+    for (const auto& r : righe) {
+        cartella.scrivi(QStringLiteral("lexorio.ini"), r.ini);
+        Banco b;
+        auto lx = b.lexorio();
+        lx->avvio();
+        EXPECT_EQ(lx->s.conmusica, r.conmusica) << r.ini;
+        EXPECT_EQ(lx->s.consuoni, r.consuoni) << r.ini;
+        EXPECT_EQ(b.canali.log->contains("Vittoria.wav Play"), r.vittoria) << r.ini;
+        EXPECT_FALSE(b.canali.log->contains("musica.mid Play")) << r.ini; // start-up never starts it itself
+        if (r.vittoria)
+            b.canali.vittoria->termina(); // the music follows the victory sound's end
+        EXPECT_EQ(b.canali.musica->modo() == kModoInRiproduzione, r.musicaDopo) << r.ini;
+    }
+}
+
+TEST_F(Avvio, IlGestoreSaltaIlPassoDelFileNonTrovato)
+{
+    // Reading the settings is a real step that can fail: here the file is there when looked
+    // for and gone when opened (file not found). Under the start-up handler the step is
+    // skipped without a word and the next one runs.
+    banco.file.svaniti = {QStringLiteral("lexorio.ini")};
+    QStringList passi;
+    {
+        GestoreAvvio gestore(banco.porte);
+        gestore.passo([&] {
+            lex->impostazioni();
+            passi << "letto";
+        });
+        gestore.passo([&] { passi << "dopo"; });
+    }
+    EXPECT_EQ(passi, QStringList{"dopo"});
+    EXPECT_TRUE(banco.box.mostrati.empty());
+    EXPECT_FALSE(lex->impostazioniEsiste());
+
+    // Outside start-up the same failure ends the program with its number.
+    EXPECT_THROW(lex->impostazioni(), ProcessoTerminato);
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    EXPECT_EQ(banco.box.mostrati[0].testo, "errore  53");
+
+    // Under the handler any other failure is fatal too.
+    banco.file.svaniti.clear();
+    cartella.scrivi(QStringLiteral("lexorio.ini"), "Confronta:7\r\n");
+    GestoreAvvio gestore(banco.porte);
+    EXPECT_THROW(gestore.passo([&] { lex->impostazioni(); }), ProcessoTerminato);
+    EXPECT_EQ(banco.box.mostrati.back().testo, "errore  380");
+}
+
+TEST_F(Avvio, ImpostazioniIllegibiliFermanoLAvvio)
+{
+    // The first tick reads the settings (before the handler): the failure's number, and the end.
+    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(200));
+    cartella.scrivi(QStringLiteral("lexorio.ini"), "Confronta:7\r\n");
+    EXPECT_THROW(lex->avvio(), ProcessoTerminato);
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    EXPECT_EQ(banco.box.mostrati[0].testo, "errore  380");
+    EXPECT_FALSE(lex->m.Timer1.enabled);
 }

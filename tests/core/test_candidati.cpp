@@ -46,19 +46,26 @@ TEST_F(Candidati, StessaClasseConDoppioniEPoolVuoto)
     EXPECT_EQ(testi(), attese); // alone in its class: the other boxes stay empty
 }
 
-TEST_F(Candidati, ParolaRimpicciolitaFinoAStareNelRiquadro)
+TEST_F(Candidati, ParolaRimpicciolitaFinoAStareNellaSuaEtichetta)
 {
-    // Fake measure: 8 twips per character and point; the panel is 4925 wide.
-    auto punti = [&](int caratteri) {
-        lx->liste.vocabolo[0] = QString(caratteri, QLatin1Char('x'));
+    // Fake measure: 8 twips per character and point, margins included. The label is narrower
+    // than the panel (4925), and the word must fit the label.
+    const struct {
+        int caratteri;
+        double etichetta, punti;
+    } righe[] = {
+        {43, 4825, 14}, // 4816 wide
+        {43, 4816, 14}, // exactly as wide as the label
+        {43, 4800, 13}, // narrower than the panel, wider than the label
+        {44, 4825, 13},
+        {55, 4825, 10}, // 4840 at 11 points
+        {500, 4825, 6}, // never below a readable size
+    };
+    for (const auto& r : righe) {
+        lx->liste.vocabolo[0] = QString(r.caratteri, QLatin1Char('x'));
+        lx->m.Parola.width = r.etichetta;
         b.casuale.valori = {0.0};
         lx->preparaparola();
-        return lx->m.Parola.fontSize;
-    };
-    EXPECT_EQ(punti(43), 14);
-    EXPECT_EQ(punti(44), 13);
-    EXPECT_EQ(punti(55), 11);
-    EXPECT_EQ(punti(500), 6); // never below a readable size
-    lx->m.Frame1.width = 4928;
-    EXPECT_EQ(punti(44), 13); // as wide as the panel is too wide
+        EXPECT_EQ(lx->m.Parola.fontSize, r.punti) << r.caratteri << " in " << r.etichetta;
+    }
 }

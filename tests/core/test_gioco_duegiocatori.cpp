@@ -5,6 +5,17 @@ using namespace lex;
 using namespace lex::test;
 
 namespace {
+// Where a player's column pieces stand.
+struct Posto {
+    double barraLeft, barraTop, figuraLeft, figuraTop, puntiLeft, puntiTop;
+    bool operator==(const Posto&) const = default;
+};
+void PrintTo(const Posto& p, std::ostream* os)
+{
+    *os << "barra " << p.barraLeft << "," << p.barraTop << " figura " << p.figuraLeft << "," << p.figuraTop
+        << " punti " << p.puntiLeft << "," << p.puntiTop;
+}
+
 struct DueGiocatori : Partita {
     void SetUp() override
     {
@@ -122,4 +133,36 @@ TEST_F(DueGiocatori, TastiDuranteLaPausaFinale)
     tick();
     EXPECT_EQ(boxMostrati(), QStringList{"Confermi l'uscita dal programma?"}); // only Esc does something
     EXPECT_EQ(lx->s.punteggio[1], 0);
+}
+
+TEST_F(DueGiocatori, OgniEtichettaIlSuoPunteggioEUnaNuovaPartitaRiparteDaZero)
+{
+    auto& m = lx->m;
+    auto posto = [&](std::size_t i) {
+        return Posto{m.barra[i].left, m.barra[i].top, m.figura[i].left, m.figura[i].top, m.punti[i].left, m.punti[i].top};
+    };
+    // The designed window: the frames at 182.5 and 6162.5, 690 wide and 5940 high.
+    const Posto destra{6237.5, 4335, 6252.5, 4350, 6297.5, 5070};
+    const Posto sinistra{257.5, 4335, 272.5, 4350, 317.5, 5070};
+    EXPECT_EQ(posto(1), destra);
+    EXPECT_EQ(posto(2), sinistra);
+
+    giusta('0'), giusta('0'), giusta('1');
+    const double passo = lx->s.passo; // 727.5
+    // The bars rise by two steps and one, the figures ride on them, the points labels stay.
+    EXPECT_EQ(posto(1), (Posto{6237.5, 4335 - 2 * passo, 6252.5, 4435 - 2 * passo, 6297.5, 5070}));
+    EXPECT_EQ(posto(2), (Posto{257.5, 4335 - passo, 272.5, 4435 - passo, 317.5, 5070}));
+    EXPECT_DOUBLE_EQ(m.barra[1].height, 1575 + 2 * passo);
+    EXPECT_EQ((QStringList{m.punti[1].text, m.punti[2].text}), (QStringList{"2", "1"}));
+
+    // A second game: both scores from zero, both columns back at the bottom.
+    Scelte c;
+    c.giocatori = 2;
+    scelte = {c};
+    lx->clickParola();
+    EXPECT_EQ((std::array{lx->s.punteggio[1], lx->s.punteggio[2]}), (std::array{0.0, 0.0}));
+    EXPECT_EQ(posto(1), destra);
+    EXPECT_EQ(posto(2), sinistra);
+    giusta('1');
+    EXPECT_EQ((QStringList{m.punti[1].text, m.punti[2].text}), (QStringList{"0", "1"}));
 }

@@ -50,7 +50,9 @@ TEST_F(FinestraImpostazioni, SenzaFileIPredefiniti)
     // One player: player 2's place is hidden.
     EXPECT_FALSE(m.Picture1[2].visible);
     EXPECT_FALSE(m.nomefoto[2].visible);
-    EXPECT_EQ(m.window.left, (1280 * 15 - 6915) / 2.0);
+    // Centred by the whole window: the fake frame adds 8 x 30 pixels.
+    EXPECT_EQ(m.window.left, (1280 * 15 - 6915 - 8 * 15) / 2.0);
+    EXPECT_EQ(m.window.top, (1024 * 15 - 4710 - 30 * 15) / 2.0);
     EXPECT_TRUE(banco.box.mostrati.empty());
 
     // The file written from the defaults is exactly the documented one.
@@ -109,6 +111,8 @@ struct FileFatale {
     int codice;
 };
 
+void PrintTo(const FileFatale& f, std::ostream* os) { *os << '"' << f.testo << "\" -> " << f.codice; }
+
 class LetturaFatale : public FinestraImpostazioni, public ::testing::WithParamInterface<FileFatale> {};
 
 TEST_P(LetturaFatale, MessaggioPoiFine)
@@ -124,7 +128,8 @@ TEST_P(LetturaFatale, MessaggioPoiFine)
 INSTANTIATE_TEST_SUITE_P(Valori, LetturaFatale,
                          ::testing::Values(FileFatale{"Confronta:3\r\n", errori::kValoreNonValido},
                                            FileFatale{"Giocator1:\r\n", errori::kIndiceFuoriIntervallo},
-                                           FileFatale{"Velocita: 2\r\nGiocator2:9\r\n", errori::kIndiceFuoriIntervallo}));
+                                           FileFatale{"Velocita: 2\r\nGiocator2:9\r\n", errori::kIndiceFuoriIntervallo}),
+                         [](const auto& riga) { return test::nomeRiga(riga.index, riga.param.testo); });
 
 TEST_F(FinestraImpostazioni, FileIlleggibileEFatale)
 {
@@ -335,6 +340,31 @@ TEST_F(FinestraImpostazioni, SalvataggioFallitoLasciaIlFileDiPrima)
     EXPECT_EQ(banco.box.mostrati[0].icona, Icona::Errore);
     EXPECT_TRUE(QFileInfo("lexorio.ini").isDir());
     EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{}); // no temporary file left behind
+}
+
+TEST_F(FinestraImpostazioni, SuggerimentiDeiControlli)
+{
+    const auto imp = crea();
+    const auto& m = imp->m;
+    const QString frequenze =
+        "I 1600 vocaboli latini più frequenti sono divisi in 4 classi di frequenza: scegliere quelli con cui giocare";
+    const std::pair<const Elemento*, QString> righe[] = {
+        {&m.Giocatori[1], "Un giocatore: Usare il tasto Enter quando è evidenziata la traduzione esatta."},
+        {&m.Giocatori[2], "Due giocatori: Il giocatore di sinistra usa il tasto 1, il giocatore di destra usa il tasto 0."},
+        {&m.velocita, "Imposta la velocità di svolgimento del gioco"},
+        // The list sets the number of words of every class, not of verbs.
+        {&m.quverbi, "Imposta il numero di vocaboli su cui svolgere l'esercizio"},
+        {&m.similino, "Spuntare la casella per escludere dal gioco i vocaboli troppo simili all'italiano (prime due "
+                      "lettere uguali)."},
+        {&m.Frame3, frequenze},
+        {&m.Chfreq[1], frequenze},
+        {&m.Chfreq[4], frequenze},
+        {&m.okay[0], "Conferma impostazioni e passa alla partita"},
+        {&m.okay[1], "Rinuncia a modificare le impostazioni"},
+        {&m.okay[2], ""},
+    };
+    for (const auto& [e, testo] : righe)
+        EXPECT_EQ(e->tooltip, testo);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Reading and writing "lexorio.ini": values from the end of the line, clamps, masks, failures, exact bytes.
 #include "settings/impostazionipartita.h"
+#include "fakes.h"
 #include "shell/errori.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,8 @@ struct RigaValore {
     int ImpostazioniPartita::*campo;
     int atteso;
 };
+
+void PrintTo(const RigaValore& r, std::ostream* os) { *os << '"' << r.riga << "\" -> " << r.atteso; }
 
 class ValoreSingolo : public ::testing::TestWithParam<RigaValore> {};
 
@@ -71,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Keys are compared exactly: wrong case or missing blanks are skipped lines.
         RigaValore{"velocita: 5", &ImpostazioniPartita::velocita, 3},
         RigaValore{"Velocita:5", &ImpostazioniPartita::velocita, 3},
-        RigaValore{"Quante:50", &ImpostazioniPartita::quante, 20}));
+        RigaValore{"Quante:50", &ImpostazioniPartita::quante, 20}),
+    [](const auto& riga) { return test::nomeRiga(riga.index, riga.param.riga); });
 
 TEST(LetturaImpostazioni, TestoVuotoLasciaIPredefiniti)
 {
@@ -103,6 +107,8 @@ struct RigaMaschera {
     int rifiuti;
 };
 
+void PrintTo(const RigaMaschera& r, std::ostream* os) { *os << '"' << r.testo.constData() << '"'; }
+
 class Maschere : public ::testing::TestWithParam<RigaMaschera> {};
 
 TEST_P(Maschere, CancellanoSoltanto)
@@ -129,12 +135,15 @@ INSTANTIATE_TEST_SUITE_P(
         RigaMaschera{"Frequenza:0111\r\nFrequenza:1111\r\n", kTutti, {false, false, true, true, true}, 0},
         // The zeros of two lines add up; clearing the last set flag is refused.
         RigaMaschera{"Frequenza:0011\r\nFrequenza:1100\r\n", kTutti, {false, false, false, false, true}, 1},
-        RigaMaschera{"Classi:   0001\r\nClassi:   1110\r\n", {false, false, false, false, true}, kTutti, 1}));
+        RigaMaschera{"Classi:   0001\r\nClassi:   1110\r\n", {false, false, false, false, true}, kTutti, 1}),
+    [](const auto& riga) { return test::nomeRiga(riga.index, riga.param.testo); });
 
 struct RigaFallita {
     const char* testo;
     int errore;
 };
+
+void PrintTo(const RigaFallita& r, std::ostream* os) { *os << '"' << r.testo << "\" -> " << r.errore; }
 
 class Fallimenti : public ::testing::TestWithParam<RigaFallita> {};
 
@@ -153,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RigaFallita{"Giocator1:\r\nVelocita: 5\r\n", errori::kIndiceFuoriIntervallo},
                       RigaFallita{"Giocator1:0\r\nVelocita: 5\r\n", errori::kIndiceFuoriIntervallo},
                       RigaFallita{"Giocator2:7\r\nVelocita: 5\r\n", errori::kIndiceFuoriIntervallo},
-                      RigaFallita{"Giocator2:x\r\nVelocita: 5\r\n", errori::kIndiceFuoriIntervallo}));
+                      RigaFallita{"Giocator2:x\r\nVelocita: 5\r\n", errori::kIndiceFuoriIntervallo}),
+    [](const auto& riga) { return test::nomeRiga(riga.index, riga.param.testo); });
 
 TEST(ScritturaImpostazioni, PredefinitiByttePerByte)
 {

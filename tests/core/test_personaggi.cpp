@@ -29,6 +29,11 @@ struct Scena {
     double punti2;
 };
 
+void PrintTo(const Scena& s, std::ostream* os)
+{
+    *os << s.giocatori << " players, " << s.p1 << " and " << s.p2 << ", click " << s.cambia;
+}
+
 class Coppie : public ::testing::TestWithParam<Scena> {};
 
 TEST_P(Coppie, BattuteNeiFumetti)
@@ -78,7 +83,13 @@ INSTANTIATE_TEST_SUITE_P(
         Scena{2, 3, 2, 4, "Miser Catulle!", 12, "Miser Catulle!", 12},
         // One player never gets a pair line.
         Scena{1, 2, 2, 1, "Odi. Amo. Excrucior.", 12, "", 0},
-        Scena{1, 2, 3, 1, "Odi. Amo. Excrucior.", 12, "", 0}));
+        Scena{1, 2, 3, 1, "Odi. Amo. Excrucior.", 12, "", 0}),
+    [](const auto& riga) {
+        const Scena& c = riga.param;
+        return test::nomeRiga(riga.index, QByteArray("giocatori") + QByteArray::number(c.giocatori) + " personaggi"
+                                              + QByteArray::number(c.p1) + "e" + QByteArray::number(c.p2) + " clic"
+                                              + QByteArray::number(c.cambia));
+    });
 
 class CambioPersonaggio : public ::testing::Test {
 protected:

@@ -95,6 +95,32 @@ TEST_F(VistaImpostazioni, TastiZeroEUnoVistiPrimaDelControllo)
     EXPECT_EQ(imp->m.battuta[1].text, "Miser Catulle!");
 }
 
+TEST_F(VistaImpostazioni, TabCorniceDopoCorniceEFrecceTraIGiocatori)
+{
+    apri();
+    // Two players, so every place takes the focus.
+    click(w<QRadioButton>("Giocatori2"));
+    w<QCheckBox>("suoni")->setFocus(Qt::TabFocusReason);
+    QStringList giro{QApplication::focusWidget()->objectName()};
+    for (int k = 0; k < 23; ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        giro << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(giro, (QStringList{"suoni", "musica", "velox", "Giocatori2", "quverbi", "Chclassi1", "Chclassi2",
+                                 "Chclassi3", "Chclassi4", "Chfreq1", "Chfreq2", "Chfreq3", "Chfreq4", "Chfreq0",
+                                 "similino", "okay0", "okay2", "okay1", "Picture1_2", "Picture1_4", "Picture1_3",
+                                 "Picture1_1", "suoni", "musica"}));
+
+    // The two player buttons are one group: the arrows move the choice, and the rules follow.
+    w<QRadioButton>("Giocatori2")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w<QRadioButton>("Giocatori2"), Qt::Key_Up);
+    EXPECT_TRUE(imp->m.Giocatori[1].selected);
+    EXPECT_TRUE(w<QRadioButton>("Giocatori1")->hasFocus() && w<QRadioButton>("Giocatori1")->isChecked());
+    EXPECT_FALSE(w<QRadioButton>("Giocatori2")->isChecked() || w<QWidget>("Picture1_2")->isVisible());
+    QTest::keyClick(w<QRadioButton>("Giocatori1"), Qt::Key_Down);
+    EXPECT_TRUE(imp->m.Giocatori[2].selected && w<QWidget>("Picture1_2")->isVisible());
+}
+
 TEST_F(VistaImpostazioni, ClicSuFotoFumettoNomeERiga)
 {
     apri();

@@ -2,15 +2,22 @@
 // the rules exactly as the rules' own event functions would.
 #include "about/ui/infoview.h"
 #include "core/fakes.h"
+#include "board/ui/immagini.h"
+#include "core/partita_banco.h"
 #include "settings/impostazionimodel.h"
 #include "shell/ui/lexorioview.h"
-#include "board/ui/immagini.h"
+#include "shell/ui/porteqt.h"
 
+#include <QApplication>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace lex;
@@ -35,6 +42,12 @@ struct Vista : ::testing::Test {
         lex->avvio();
         vista->rispecchia();
     }
+    QWidget* pezzo(const char* nome) const
+    {
+        QWidget* w = vista->findChild<QWidget*>(QLatin1String(nome));
+        EXPECT_NE(w, nullptr) << nome;
+        return w;
+    }
 };
 
 } // namespace
@@ -49,10 +62,11 @@ TEST_F(Vista, FinestraEMenu)
     EXPECT_EQ(menu[0]->text(), QStringLiteral("&Impostazioni"));
     EXPECT_EQ(menu[1]->text(), QStringLiteral("?"));
     const auto voci = menu[0]->menu()->actions();
-    ASSERT_EQ(voci.size(), 3);
+    ASSERT_EQ(voci.size(), 4);
     EXPECT_EQ(voci[0]->text(), QStringLiteral("&Partenza nuova partita"));
-    EXPECT_TRUE(voci[1]->isSeparator());
-    EXPECT_EQ(voci[2]->text(), QStringLiteral("&Fine"));
+    EXPECT_EQ(voci[1]->text(), QStringLiteral("&Ripasso errori"));
+    EXPECT_TRUE(voci[2]->isSeparator());
+    EXPECT_EQ(voci[3]->text(), QStringLiteral("&Fine"));
     EXPECT_EQ(menu[1]->menu()->actions().at(0)->text(), QStringLiteral("Info"));
     EXPECT_TRUE(vista->timer().isActive());
     EXPECT_EQ(vista->timer().interval(), 1000);
@@ -60,6 +74,9 @@ TEST_F(Vista, FinestraEMenu)
 
     menu[1]->menu()->actions().at(0)->trigger();
     EXPECT_EQ(banco.finestre.infoMostrate, 1);
+    voci[1]->trigger();
+    EXPECT_EQ(banco.finestre.ripassiMostrati, 1);
+    EXPECT_EQ(banco.finestre.impostazioniMostrate, 0);
 }
 
 TEST_F(Vista, TastiEClic)
@@ -75,12 +92,38 @@ TEST_F(Vista, TastiEClic)
     QTest::mouseClick(label1, Qt::LeftButton);
     EXPECT_EQ(banco.box.mostrati.size(), 2u);
 
+    // A click on a quote label does nothing; one on its balloon acts as Enter.
+    lex->m.battuta[1].visible = lex->m.fumetto[1].visible = true;
+    vista->rispecchia();
+    QTest::mouseClick(pezzo("battuta1"), Qt::LeftButton);
+    EXPECT_EQ(banco.finestre.impostazioniMostrate, 0);
+    QTest::mouseClick(pezzo("fumetto1"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(banco.finestre.impostazioniMostrate, 1);
+    lex->m.battuta[1].visible = lex->m.fumetto[1].visible = false;
+    vista->rispecchia();
+
     // Any other key on the start prompt opens the settings window.
     QTest::keyClick(vista.get(), Qt::Key_A);
-    EXPECT_EQ(banco.finestre.impostazioniMostrate, 1);
+    EXPECT_EQ(banco.finestre.impostazioniMostrate, 2);
     // A bare modifier types nothing and starts nothing.
     QTest::keyClick(vista.get(), Qt::Key_Shift);
-    EXPECT_EQ(banco.finestre.impostazioniMostrate, 1);
+    EXPECT_EQ(banco.finestre.impostazioniMostrate, 2);
+}
+
+// A menu used from the keyboard hands the keys back to the board: Esc still asks to quit.
+TEST_F(Vista, MenuDaTastieraRestituisceITasti)
+{
+    vista->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(vista.get()));
+    QTest::keyClick(vista.get(), Qt::Key_I, Qt::AltModifier);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_R);
+    EXPECT_EQ(banco.finestre.ripassiMostrati, 1);
+    banco.box.risposte = {Risposta::Annulla};
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : vista.get(), Qt::Key_Escape);
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("Confermi l'uscita dal programma?"));
 }
 
 // Before the first picture nothing is drawn from vectors: every picture the start screen shows
@@ -134,6 +177,13 @@ TEST(Info, TestiEFotoNascosta)
     EXPECT_TRUE(righe[1].endsWith(QLatin1Char(',')));
     EXPECT_EQ(righe[2], QStringLiteral("25 dicembre 2002"));
     EXPECT_TRUE(box.m.email.text.startsWith(QStringLiteral("Per segnalazioni o suggerimenti:\n\n")));
+    // The author, place and date read as three lines, none wrapped, within the label.
+    auto* des = dynamic_cast<ui::Pezzo*>(box.findChild<QWidget*>(QStringLiteral("lbldes")));
+    ASSERT_NE(des, nullptr);
+    const QFontMetricsF fm(des->fontTesto());
+    const QRectF steso = fm.boundingRect(des->areaTesto(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, box.m.lbldes.text);
+    EXPECT_EQ(qRound(steso.height() / fm.lineSpacing()), 3);
+    EXPECT_LE(steso.height(), des->areaTesto().height());
     EXPECT_EQ(box.m.Command3.text, QStringLiteral("L'autore (foto non recente)"));
 
     box.show();
@@ -146,4 +196,143 @@ TEST(Info, TestiEFotoNascosta)
     EXPECT_TRUE(seconda.command3()->isVisible());
     QTest::mouseClick(seconda.command1(), Qt::LeftButton);
     EXPECT_EQ(seconda.result(), QDialog::Accepted);
+}
+
+namespace {
+
+// A game played through the view, with the real event port, so that what the rules switch off
+// and draw before a box is what the window shows.
+struct VistaPartita : Vista {
+    ui::EventiQt eventiQt;
+    Porte porteQt{banco.orologio, banco.casuale, banco.box, eventiQt, banco.uscita, banco.misure, banco.file, banco.finestre};
+    std::deque<Scelte> scelte;
+
+    void SetUp() override
+    {
+        // Twelve nouns and eight adjectives, after the first record that is never played.
+        cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(12) + righe(8, "2", 20));
+        lex = std::make_unique<Lexorio>(porteQt, banco.canali.crea());
+        vista = std::make_unique<ui::LexorioView>(*lex);
+        eventiQt.ridisegnaTutto = [this] { vista->ridisegnaSubito(); };
+        eventiQt.rispecchiaTutto = [this] { vista->rispecchia(); };
+        // As the real settings window: it hides the board while it is up, and the board is
+        // mirrored once it has closed.
+        banco.finestre.impostazioni = [this](Impostazioni& imp) {
+            imp.attivazione();
+            vista->rispecchia();
+            premiOk(imp, lex->m, scelte.empty() ? Scelte{} : scelte.front());
+            if (!scelte.empty())
+                scelte.pop_front();
+            vista->rispecchia();
+        };
+        lex->avvio();
+        vista->rispecchia();
+        banco.box.mostrati.clear();
+    }
+};
+
+} // namespace
+
+TEST_F(VistaPartita, IlTimerSpentoNonBattePiuEIlBoxStaSopraLaFinestra)
+{
+    Scelte tutte;
+    tutte.classi = {0, 1, 1, 0, 0};
+    scelte = {tutte};
+    QTest::keyClick(vista.get(), Qt::Key_Return);
+    ASSERT_EQ(lex->s.turnoaperto, 1);
+    EXPECT_TRUE(vista->timer().isActive());
+    EXPECT_EQ(pezzo("Parola")->cursor().shape(), Qt::ArrowCursor); // the default pointer from the first game on
+
+    // A new game with the adjectives alone: 8 words, a box, while the old word is still open.
+    Scelte aggettivi;
+    aggettivi.classi = {0, 0, 1, 0, 0};
+    scelte = {aggettivi};
+    bool finestraVisibile = false, timerAttivo = true;
+    int evidenziata = -1;
+    banco.box.quandoMostrato = [&](const BoxMostrato&) {
+        finestraVisibile = vista->isVisible();
+        timerAttivo = vista->timer().isActive();
+        evidenziata = lex->s.evidenziata;
+        // A tick the platform had already queued finds the timer switched off and does nothing.
+        QMetaObject::invokeMethod(&vista->timer(), "timeout");
+    };
+    QTest::mouseClick(pezzo("Parola"), Qt::LeftButton);
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    EXPECT_EQ(banco.box.mostrati[0].testo, "Solo  8 vocaboli selezionati!");
+    EXPECT_TRUE(finestraVisibile);
+    EXPECT_FALSE(timerAttivo);
+    EXPECT_EQ(lex->s.evidenziata, evidenziata);
+}
+
+TEST_F(VistaPartita, PuntatoriCifreEFacciaDeiPulsanti)
+{
+    // Only the start screen's word invites a click with the hand.
+    EXPECT_EQ(pezzo("Parola")->cursor().shape(), Qt::PointingHandCursor);
+    for (const char* nome : {"arapacis", "Label1", "fumetto1", "battuta1", "sign0"})
+        EXPECT_FALSE(pezzo(nome)->testAttribute(Qt::WA_SetCursor)) << nome;
+
+    // Counts that grow with the run keep every digit.
+    QTest::keyClick(vista.get(), Qt::Key_Return);
+    lex->s.penalita = 12345;
+    lex->s.vocabolifatti = 51;
+    lex->s.totalevocaboli = 50;
+    lex->mostrapunti();
+    lex->m.Lab[1].text = QStringLiteral("Tempo: 23:59:59");
+    vista->rispecchia();
+    for (const char* nome : {"Lab1", "Lab2", "Labverbi"}) {
+        auto* p = dynamic_cast<ui::Pezzo*>(pezzo(nome));
+        ASSERT_NE(p, nullptr);
+        const QString testo = nome == QLatin1String("Lab2") ? lex->m.Lab[2].text
+                              : nome == QLatin1String("Lab1") ? lex->m.Lab[1].text : lex->m.Labverbi.text;
+        EXPECT_LE(QFontMetricsF(p->fontTesto()).horizontalAdvance(testo), p->areaTesto().width()) << qPrintable(testo);
+        EXPECT_LE(p->geometry().right(), pezzo("Cornice")->width()) << nome; // and the panel does not cut it
+    }
+
+    // An unlit box shows the platform's button face, whatever the style makes of it.
+    const QPalette prima = QApplication::palette();
+    QPalette pal = prima;
+    pal.setColor(QPalette::Button, QColor(10, 200, 30));
+    QApplication::setPalette(pal);
+    lex->m.sign[0].back = colori::buttonFace;
+    vista->rispecchia();
+    const QImage casella = pezzo("sign0")->grab().toImage();
+    QApplication::setPalette(prima);
+    EXPECT_EQ(casella.pixelColor(4, 4), QColor(10, 200, 30));
+}
+
+TEST(MessaggiBox, SopraLaSuaFinestraEInItaliano)
+{
+    QWidget finestra;
+    finestra.resize(300, 200);
+    finestra.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&finestra));
+    ui::MessaggiBoxQt box;
+    box.setGenitore(&finestra);
+
+    QWidget* genitore = nullptr;
+    QWindow* transitoria = nullptr;
+    bool attiva = false;
+    QStringList pulsanti;
+    QTimer::singleShot(0, [&] {
+        auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(m, nullptr);
+        attiva = QTest::qWaitForWindowActive(m);
+        genitore = m->parentWidget();
+        transitoria = m->windowHandle()->transientParent();
+        for (QAbstractButton* b : m->buttons())
+            pulsanti << b->text();
+        m->button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_EQ(box.mostra(QStringLiteral("Confermi l'uscita dal programma?"), QStringLiteral("Fine lavoro"),
+                         Icona::Domanda, Pulsanti::OkAnnulla),
+              Risposta::Annulla);
+    EXPECT_EQ(genitore, &finestra);
+    EXPECT_EQ(transitoria, finestra.windowHandle());
+    EXPECT_TRUE(attiva);
+    pulsanti.sort();
+    EXPECT_EQ(pulsanti, (QStringList{"Annulla", "OK"}));
+
+    // Qt's own texts (a scroll bar's menu, say) are Italian too.
+    ASSERT_TRUE(ui::caricaTraduzioni());
+    EXPECT_EQ(QCoreApplication::translate("QScrollBar", "Scroll here"), QStringLiteral("Scorri qui"));
 }

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 namespace lex::ui {
@@ -38,8 +39,14 @@ InfoView::InfoView(QWidget* genitore) : QDialog(genitore), m(InfoModel::apertura
 
     auto* ritratto = new Pezzo(m.Image1, {QFont(), Qt::AlignCenter, false, false}, this);
     ritratto->rispecchia();
-    for (auto* e : {&m.lblVersion, &m.lbldes, &m.email}) {
-        auto* l = new Pezzo(*e, {arial(8.25, e == &m.lblVersion), Qt::AlignLeft | Qt::AlignTop, true, false}, this);
+    // The author's three lines in a smaller type, so each keeps to one line of its narrow label.
+    const std::pair<Elemento*, QFont> etichette[] = {
+        {&m.lblVersion, arial(8.25, true)}, {&m.lbldes, arial(7.5)}, {&m.email, arial(8.25)}};
+    for (const auto& [e, font] : etichette) {
+        auto* l = new Pezzo(*e, {font, Qt::AlignLeft | Qt::AlignTop, true, false}, this);
+        l->setObjectName(e == &m.lblVersion ? QStringLiteral("lblVersion")
+                         : e == &m.lbldes   ? QStringLiteral("lbldes")
+                                            : QStringLiteral("email"));
         l->rispecchia();
     }
 
@@ -93,8 +100,14 @@ void mostraInfo(QWidget* genitore)
 {
     InfoView box(genitore);
     if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        // Centred by its whole size: the frame the main window got from the window manager.
+        QMargins bordo;
+        if (genitore && genitore->windowHandle())
+            bordo = genitore->windowHandle()->frameMargins();
         const QRect g = s->geometry();
-        box.move((g.width() - box.width()) / 2, (g.height() - box.height()) / 2);
+        const int larga = box.width() + bordo.left() + bordo.right();
+        const int alta = box.height() + bordo.top() + bordo.bottom();
+        box.move((g.width() - larga) / 2, (g.height() - alta) / 2);
     }
     box.exec();
 }

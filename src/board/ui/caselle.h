@@ -1,5 +1,5 @@
-// How an answer box draws its translation, shared by the board and by the checks on the
-// vocabulary, so that "fits its box" means the same thing in both places.
+// How an answer box draws its translation and the word label its word, shared by the board,
+// the word's shrinking and the checks on the vocabulary, so that "fits" means one thing.
 #pragma once
 
 #include <QFont>
@@ -15,5 +15,11 @@ inline constexpr int kFlagsCasella = Qt::AlignCenter | Qt::TextWordWrap;
 
 // Whether the translation fits its box, on at most the box's lines, with no word cut.
 bool entraNellaCasella(const QString& testo);
+
+// The word label's font at a size in points.
+QFont fontParola(double punti);
+// The width the word label needs to show a text whole at a size: the ink or the advance,
+// whichever is wider, its margins, and a pixel for rounding the label's place. In pixels.
+double larghezzaParolaPx(const QString& testo, double punti);
 
 } // namespace lex::ui

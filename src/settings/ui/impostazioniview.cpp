@@ -177,10 +177,12 @@ ImpostazioniView::ImpostazioniView(Impostazioni& regole, QWidget* genitore) : QD
     velocita_->setBuddy(velox_);
     connect(velox_, &QScrollBar::valueChanged, this, [this](int v) { esegui([this, v] { r_.velox_Change(v); }); });
 
+    // Auto-exclusive siblings, as option buttons are: the arrow keys move the choice between them.
+    // (A QButtonGroup would hand the unchecked button a click of its own.)
     for (int i : {1, 2}) {
         auto* o = new Pulsante<QRadioButton>(m.Giocatori[i].text, frame1_);
         prepara(o, m.Giocatori[i], QStringLiteral("Giocatori%1").arg(i));
-        o->setAutoExclusive(false);
+        o->setAutoExclusive(true);
         o->alClick = [this, i] { esegui([this, i] { r_.Giocatori_Click(i); }); };
         giocatori_[i] = o;
     }
@@ -199,11 +201,11 @@ ImpostazioniView::ImpostazioniView(Impostazioni& regole, QWidget* genitore) : QD
             esegui([this, riga] { r_.quverbi_Click(riga); });
     });
 
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= 4; ++i)
         chclassi_[i] = casella(m.Chclassi[i], frame2_, QStringLiteral("Chclassi%1").arg(i),
                                [this, i] { r_.Chclassi_Click(i); });
+    for (int i = 1; i <= 4; ++i)
         chfreq_[i] = casella(m.Chfreq[i], frame3_, QStringLiteral("Chfreq%1").arg(i), [this, i] { r_.Chfreq_Click(i); });
-    }
     chfreq_[0] = casella(m.Chfreq[0], this, QStringLiteral("Chfreq0"), [this] { r_.Chfreq_Click(0); });
     similino_ = casella(m.similino, this, QStringLiteral("similino"), [this] { r_.similino_Click(); });
 
@@ -245,6 +247,15 @@ ImpostazioniView::ImpostazioniView(Impostazioni& regole, QWidget* genitore) : QD
         if (i != 0)
             n->setCursor(Qt::PointingHandCursor);
     }
+
+    // Tab walks frame by frame, top to bottom: the game, the classes, the frequencies, the two
+    // boxes under them, the buttons, then the players' places from left to right.
+    const std::vector<QWidget*> ordine{suoni_,      musica_,     velox_,      giocatori_[1], giocatori_[2], quverbi_,
+                                       chclassi_[1], chclassi_[2], chclassi_[3], chclassi_[4], chfreq_[1],    chfreq_[2],
+                                       chfreq_[3],  chfreq_[4],  chfreq_[0],  similino_,     okay_[0],      okay_[2],
+                                       okay_[1],    foto[2],     foto[4],     foto[3],       foto[1]};
+    for (std::size_t k = 1; k < ordine.size(); ++k)
+        QWidget::setTabOrder(ordine[k - 1], ordine[k]);
 
     qApp->installEventFilter(this);
     rispecchia();
@@ -293,8 +304,9 @@ void ImpostazioniView::rispecchia()
     }
     for (int i : {1, 2}) {
         applica(giocatori_[i], m.Giocatori[i]);
-        if (giocatori_[i]->isChecked() != m.Giocatori[i].selected)
-            giocatori_[i]->setChecked(m.Giocatori[i].selected);
+        // Checking one of the auto-exclusive buttons clears the other.
+        if (m.Giocatori[i].selected && !giocatori_[i]->isChecked())
+            giocatori_[i]->setChecked(true);
     }
     {
         const QSignalBlocker blocco(quverbi_);

@@ -16,4 +16,12 @@ void FinestreQt::mostraInfo()
     lex::ui::mostraInfo(genitore);
 }
 
+bool FinestreQt::mostraRipasso()
+{
+    const bool salvato = ripasso && ripasso();
+    if (dopo)
+        dopo();
+    return salvato;
+}
+
 } // namespace lex::ui

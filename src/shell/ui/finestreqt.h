@@ -13,8 +13,10 @@ class FinestreQt : public Finestre {
 public:
     QWidget* genitore = nullptr;
     std::function<void()> dopo; // mirror the main window once a modal window has closed
+    std::function<bool()> ripasso; // the review window, wired by main
     void mostraImpostazioni(Impostazioni& imp) override;
     void mostraInfo() override;
+    bool mostraRipasso() override;
 };
 
 // Provided by the settings window's view.

@@ -1,7 +1,10 @@
-// The game process as main() assembles it: the Qt ports, the four media channels, the rules
-// and the main window, wired together. The benchmarks assemble exactly this too.
+// The game process as main() assembles it: the Qt ports, the four media channels, the review of
+// missed words, the rules and the main window, wired together. The benchmarks assemble exactly
+// this too.
 #pragma once
 
+#include "review/archivio.h"
+#include "review/ripasso.h"
 #include "shell/lexorio.h"
 #include "shell/ui/finestreqt.h"
 #include "shell/ui/lexorioview.h"
@@ -12,7 +15,8 @@ namespace lex::ui {
 
 #include <thread>
 
-// Application-wide settings of the game: its name, the pinned fonts, the menu bar in the window.
+// Application-wide settings of the game: its names, the pinned fonts, Qt's Italian texts, the
+// menu bar in the window.
 void preparaApplicazione();
 
 // Fontconfig reads its configuration and caches (a third of the work before the first text)
@@ -50,6 +54,10 @@ private:
     FileQt file_;
     FinestreQt finestre_;
     Porte porte_;
+    // The review listens to the game. Made before the game and its window, it goes after them,
+    // and its pending write is finished when the window has closed.
+    ArchivioFile archivio_;
+    Ripasso ripasso_;
     Lexorio lexorio_;
     LexorioView vista_;
 };

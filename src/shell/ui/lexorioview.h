@@ -28,7 +28,8 @@ protected:
 
 private:
     template <typename F> void esegui(F&& f);
-    Pezzo* pezzo(const Elemento& e, Stile stile, QWidget* genitore, std::function<void()> click = {});
+    Pezzo* pezzo(const Elemento& e, const QString& nome, Stile stile, QWidget* genitore,
+                 std::function<void()> click = {});
 
     Lexorio& r_;
     QWidget* tabellone_;

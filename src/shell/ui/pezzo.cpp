@@ -3,9 +3,11 @@
 #include "board/ui/immagini.h"
 #include "shell/ui/twips.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
+#include <cmath>
 
 namespace lex::ui {
 
@@ -17,9 +19,19 @@ Pezzo::Pezzo(const Elemento& e, Stile stile, QWidget* genitore)
 
 void Pezzo::rispecchia(double origineLeft, double origineTop)
 {
-    // Runs for every element after every event: no copy of the element.
+    // Runs for every element after every event: no copy of the element, and the text measured
+    // only when it changed.
     const int l = px(e_.left - origineLeft), t = px(e_.top - origineTop);
-    const QRect r(l, t, px(e_.left - origineLeft + e_.width) - l, px(e_.top - origineTop + e_.height) - t);
+    QRect r(l, t, px(e_.left - origineLeft + e_.width) - l, px(e_.top - origineTop + e_.height) - t);
+    if (stile_.allargaAlTesto && !e_.text.isEmpty()) {
+        if (misurato_ != e_.text || puntiMisurati_ != e_.fontSize) {
+            misurato_ = e_.text;
+            puntiMisurati_ = e_.fontSize;
+            larghezzaTesto_ = static_cast<int>(std::ceil(QFontMetricsF(fontTesto()).horizontalAdvance(e_.text))) + 2 * kMargineTesto;
+        }
+        if (r.width() < larghezzaTesto_)
+            r.setWidth(larghezzaTesto_);
+    }
     if (geometry() != r)
         setGeometry(r);
     if (tooltip_ != e_.tooltip) {
@@ -33,6 +45,13 @@ void Pezzo::rispecchia(double origineLeft, double origineTop)
         fore_ = e_.fore;
         back_ = e_.back;
         update();
+    }
+    if (puntatore_ != e_.puntatore) {
+        puntatore_ = e_.puntatore;
+        if (puntatore_ == Puntatore::Mano)
+            setCursor(Qt::PointingHandCursor);
+        else
+            unsetCursor();
     }
     if (isVisibleTo(parentWidget()) != e_.visible)
         setVisible(e_.visible);
@@ -60,16 +79,21 @@ void Pezzo::paintEvent(QPaintEvent*)
         p.fillRect(QRect(r.right(), r.top(), 1, r.height()), basso);
     }
     if (!e_.text.isEmpty()) {
-        QFont f = stile_.font;
-        if (e_.fontSize > 0)
-            f.setPointSizeF(e_.fontSize);
-        p.setFont(f);
+        p.setFont(fontTesto());
         p.setPen(colore(e_.fore));
         int flags = static_cast<int>(stile_.allineamento);
         if (stile_.aCapo)
             flags |= Qt::TextWordWrap;
-        p.drawText(r.adjusted(2, 0, -2, 0), flags, e_.text);
+        p.drawText(areaTesto(), flags, e_.text);
     }
+}
+
+QFont Pezzo::fontTesto() const
+{
+    QFont f = stile_.font;
+    if (e_.fontSize > 0)
+        f.setPointSizeF(e_.fontSize);
+    return f;
 }
 
 void Pezzo::mousePressEvent(QMouseEvent* ev)

@@ -10,6 +10,9 @@
 
 namespace lex::ui {
 
+// Room left free on each side of a text, in pixels.
+inline constexpr int kMargineTesto = 2;
+
 struct Stile {
     QFont font;
     Qt::Alignment allineamento = Qt::AlignCenter;
@@ -17,6 +20,7 @@ struct Stile {
     bool sfondo = true;        // paint the background colour
     bool bordo = false;        // a sunken edge, as a panel
     bool ombra = false;        // raised edge, as a box
+    bool allargaAlTesto = false; // grows to the right when its text needs more room
 };
 
 class Pezzo : public QWidget {
@@ -26,6 +30,9 @@ public:
     void rispecchia(double origineLeft = 0, double origineTop = 0);
     std::function<void()> alClick;
     const Elemento& elemento() const { return e_; }
+    // Where and in which font the text is drawn.
+    QRect areaTesto() const { return rect().adjusted(kMargineTesto, 0, -kMargineTesto, 0); }
+    QFont fontTesto() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -36,7 +43,11 @@ private:
     Stile stile_;
     QString testo_, immagine_, tooltip_;
     double punti_ = -1;
+    Puntatore puntatore_ = Puntatore::Predefinito;
     Colore fore_, back_;
+    QString misurato_; // the text whose width larghezzaTesto_ holds
+    double puntiMisurati_ = -1;
+    int larghezzaTesto_ = 0;
 };
 
 } // namespace lex::ui

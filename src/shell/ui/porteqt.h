@@ -28,7 +28,7 @@ private:
 
 class MessaggiBoxQt : public MessaggiBox {
 public:
-    // Boxes are modal to whichever window is active, or to this one.
+    // Boxes belong to the modal window open now, else to the active window, else to this one.
     void setGenitore(QWidget* w) { genitore_ = w; }
     Risposta mostra(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti) override;
 
@@ -38,9 +38,11 @@ private:
 
 class EventiQt : public Eventi {
 public:
-    std::function<void()> ridisegnaTutto; // set by the main view
+    std::function<void()> ridisegnaTutto;  // set by the main view
+    std::function<void()> rispecchiaTutto; // after a deferred call, as after any event
     void eseguiPendenti() override;
     void ridisegna() override;
+    void dopo(std::function<void()> f) override;
 };
 
 class UscitaQt : public Uscita {
@@ -53,6 +55,9 @@ public:
     double larghezzaParola(const QString& testo, double punti) override;
     double larghezzaSchermo() override;
     double altezzaSchermo() override;
+    Bordi bordi(bool conMenu) override;
+    // The main window, whose frame and menu bar are measured.
+    QWidget* finestra = nullptr;
 };
 
 class FileQt : public File {
@@ -64,6 +69,8 @@ public:
 // The fonts of the design, pinned to metric-compatible Debian fonts so text measures the same everywhere.
 void fissaCaratteri();
 QFont carattere(const QString& famiglia, double punti, bool grassetto = false);
+// Qt's own Italian texts for its dialogs and context menus; false when they are not installed.
+bool caricaTraduzioni();
 inline QFont arial(double punti, bool grassetto = false) { return carattere(QStringLiteral("Arial"), punti, grassetto); }
 
 } // namespace lex::ui

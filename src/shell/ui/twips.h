@@ -5,6 +5,8 @@
 #include "shell/elementi.h"
 
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QRect>
 #include <cmath>
 
@@ -18,6 +20,12 @@ inline QRect rettangolo(const Elemento& e)
     return QRect(l, t, px(e.left + e.width) - l, px(e.top + e.height) - t);
 }
 
-inline QColor colore(Colore c) { return QColor(c.r, c.g, c.b); }
+// The button-face mark turns into the platform's own button colour.
+inline QColor colore(Colore c)
+{
+    if (c == colori::buttonFace)
+        return QGuiApplication::palette().color(QPalette::Button);
+    return QColor(c.r, c.g, c.b);
+}
 
 } // namespace lex::ui

@@ -1,0 +1,121 @@
+#include "review/elencopersonale.h"
+
+#include "vocab/caricamento.h"
+#include "vocab/cp1252.h"
+#include "vocab/selezione.h"
+
+#include <map>
+
+namespace lex {
+
+namespace {
+// A class as its box in the settings window names it.
+QString nomeClasse(int classe)
+{
+    switch (classe) {
+    case 1: return QStringLiteral("Nomi");
+    case 2: return QStringLiteral("Aggettivi e pronomi");
+    case 3: return QStringLiteral("Verbi");
+    case 4: return QStringLiteral("Avverbi, cong., prep.");
+    default: return QString::number(classe);
+    }
+}
+
+int scelti(const Vocabolario& v, bool escludiSimili)
+{
+    SceltaParole s;
+    s.frequenze[0] = true;
+    for (std::size_t i = 1; i <= 4; ++i)
+        s.classi[i] = true;
+    s.escludiSimili = escludiSimili;
+    return static_cast<int>(selezionaVoci(v, s).vocabolo.size());
+}
+} // namespace
+
+QList<VoceRipasso> vocaboliUnici(const QList<VoceRipasso>& voci)
+{
+    QList<VoceRipasso> unici;
+    for (const VoceRipasso& v : voci) {
+        const bool gia = std::any_of(unici.begin(), unici.end(), [&](const VoceRipasso& u) {
+            return u.parola == v.parola && u.traduzione == v.traduzione;
+        });
+        if (!gia)
+            unici.append(v);
+    }
+    return unici;
+}
+
+QByteArray testoElencoPersonale(const QList<VoceRipasso>& voci)
+{
+    QStringList t{
+        QStringLiteral("/ Lexorio: elenco personale salvato dal ripasso degli errori."),
+        QStringLiteral("/ Si gioca spuntando 'Elenco personale (vocpers.txt)' nelle impostazioni."),
+        QStringLiteral("/   frequenza;categoria;parola latina;traduzione italiana"),
+        QStringLiteral("0;0;Lexorio;Elenco personale: ripasso degli errori"),
+    };
+    for (const VoceRipasso& v : vocaboliUnici(voci))
+        t << QStringLiteral("0;") + v.categoria + u';' + v.parola + u';' + v.traduzione;
+    return cp1252::codifica(t.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
+BisognoElenco bisognoElenco(const QList<VoceRipasso>& voci)
+{
+    BisognoElenco b;
+    b.vocaboli = static_cast<int>(vocaboliUnici(voci).size());
+    Vocabolario v;
+    caricaVocaboli(testoElencoPersonale(voci), v);
+    b.scelti = scelti(v, true);
+    b.simili = scelti(v, false) - b.scelti;
+
+    SceltaParole s;
+    s.frequenze[0] = true;
+    for (std::size_t i = 1; i <= 4; ++i)
+        s.classi[i] = true;
+    s.escludiSimili = true;
+    const ListeParole l = selezionaVoci(v, s);
+    // Wrong candidates come from the same class text, exactly as the game compares them.
+    std::map<QString, int> perClasse;
+    for (const QString& c : l.categoria)
+        ++perClasse[c];
+    for (const auto& [classe, quanti] : perClasse)
+        if (quanti == 1)
+            b.classiSole.append(leggiClasse(classe).value_or(0));
+    return b;
+}
+
+QString notaElenco(const BisognoElenco& b)
+{
+    if (b.vocaboli == 0)
+        return {};
+    QStringList frasi;
+    const auto mancano = [](int n) {
+        return n == 1 ? QStringLiteral("ne manca 1") : QStringLiteral("ne mancano %1").arg(n);
+    };
+    if (b.mancanoPerGiocare() > 0)
+        frasi << QStringLiteral("Salvati come elenco personale, non bastano per una partita: ne servono almeno %1, %2.")
+                     .arg(kParoleMinime)
+                     .arg(mancano(b.mancanoPerGiocare()));
+    else if (b.mancanoSenzaAvviso() > 0)
+        frasi << QStringLiteral("Salvati come elenco personale, bastano per una partita, che però parte con un avviso: "
+                                "per evitarlo %1.")
+                     .arg(mancano(b.mancanoSenzaAvviso()));
+    if (b.simili == 1)
+        frasi << QStringLiteral("Uno inizia come la sua traduzione: si gioca solo togliendo la spunta a "
+                                "\"Escludi simili\".");
+    else if (b.simili > 1)
+        frasi << QStringLiteral("%1 iniziano come la loro traduzione: si giocano solo togliendo la spunta a "
+                                "\"Escludi simili\".")
+                     .arg(b.simili);
+    if (!b.classiSole.isEmpty()) {
+        QStringList classi;
+        for (int classe : b.classiSole)
+            classi << QStringLiteral("fra \"%1\"").arg(nomeClasse(classe));
+        frasi << QStringLiteral("Un solo vocabolo %1: %2 altre caselle resterebbero vuote, perché le traduzioni "
+                                "sbagliate vengono dalla stessa classe.")
+                     .arg(classi.join(QStringLiteral(" e ")),
+                          b.classiSole.size() == 1 ? QStringLiteral("le sue") : QStringLiteral("le loro"));
+    }
+    return frasi.join(u' ');
+}
+
+} // namespace lex

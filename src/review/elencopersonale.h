@@ -1,0 +1,36 @@
+// The missed words as a personal word list "vocpers.txt", and what such a list still needs
+// before the game's set-up plays it well.
+#pragma once
+
+#include "review/ripasso.h"
+
+#include <algorithm>
+
+namespace lex {
+
+inline constexpr int kParoleMinime = 7;       // the set-up refuses 6 words or fewer
+inline constexpr int kParoleSenzaAvviso = 12; // and warns under 12
+
+// Each word once, in the order given (the last game lists a word once per player who missed it).
+QList<VoceRipasso> vocaboliUnici(const QList<VoceRipasso>& voci);
+
+// The vocabulary format, Windows-1252 with CR LF: a few comment lines, a first record that is the
+// list's title (the game never asks it), then "0;class;word;translation" for each word.
+QByteArray testoElencoPersonale(const QList<VoceRipasso>& voci);
+
+// What the set-up would make of the saved list, counted with the game's own loader and selection:
+// every class ticked and "Escludi simili" ticked, as the settings window starts.
+struct BisognoElenco {
+    int vocaboli = 0;        // words in the list
+    int scelti = 0;          // words the set-up picks
+    int simili = 0;          // left out while "Escludi simili" is ticked
+    QList<int> classiSole;   // classes with one picked word: its other eleven boxes stay empty
+    int mancanoPerGiocare() const { return std::max(0, kParoleMinime - scelti); }
+    int mancanoSenzaAvviso() const { return std::max(0, kParoleSenzaAvviso - scelti); }
+};
+BisognoElenco bisognoElenco(const QList<VoceRipasso>& voci);
+
+// The same in a few kind words for the review window; empty when the list plays as it is.
+QString notaElenco(const BisognoElenco& b);
+
+} // namespace lex

@@ -1,0 +1,177 @@
+#include "review/finestraripasso.h"
+
+#include "review/elencopersonale.h"
+
+namespace lex {
+
+namespace {
+
+const QString kTitoloFinestra = QStringLiteral("Lexorio: Ripasso");
+
+template <typename E = Elemento>
+E el(double l, double t, double w, double h, const char* testo = "", double punti = 8.25)
+{
+    E e = collocato<E>(l, t, w, h);
+    e.text = QString::fromUtf8(testo);
+    e.fontSize = punti;
+    e.back = colori::rosso; // the settings window's red
+    return e;
+}
+
+// Who missed it, in a two-player game: the character, else the side.
+QString chi(const DatiRipasso& d, int giocatore)
+{
+    const QString nome = d.nomi[static_cast<std::size_t>(giocatore)];
+    if (!nome.isEmpty())
+        return nome;
+    return giocatore == 1 ? QStringLiteral("destra") : QStringLiteral("sinistra");
+}
+
+QString vocaboli(qsizetype n)
+{
+    return n == 1 ? QStringLiteral("1 vocabolo") : QStringLiteral("%1 vocaboli").arg(n);
+}
+
+} // namespace
+
+QString testoScelte(const QList<Scelta>& scelte)
+{
+    QStringList t;
+    for (const Scelta& s : scelte) {
+        QString testo = s.testo.isEmpty() ? QStringLiteral("(casella vuota)") : s.testo;
+        if (s.volte > 1)
+            testo += QStringLiteral(" (%1)").arg(s.volte);
+        t << testo;
+    }
+    return t.join(QStringLiteral(", "));
+}
+
+RipassoModel RipassoModel::progettato()
+{
+    RipassoModel m;
+    m.window = el(0, 0, 9000, 5460);
+    m.Frame1 = el(120, 0, 8760, 3960, "Vocaboli da ripassare");
+    m.Frame1.fore = colori::bianco;
+    // Inside Frame1.
+    m.vista[0] = el<Opzione>(240, 270, 1800, 255, "&Ultima partita");
+    m.vista[1] = el<Opzione>(2160, 270, 2100, 255, "&Tutte le partite");
+    m.elenco = el(120, 600, 8520, 3240);
+    m.elenco.back = colori::rossoChiaro;
+    m.vuoto = el(120, 600, 8520, 3240, "", 12);
+    m.vuoto.back = colori::rossoChiaro;
+    // On the window.
+    m.nota = el(120, 4020, 5640, 1380);
+    m.nota.fore = colori::bianco;
+    m.okay[0] = el<Bottone>(5880, 4080, 3000, 510, "&Salva come elenco personale", 9);
+    m.okay[1] = el<Bottone>(5880, 4680, 3000, 420, "&Chiudi (esc)", 9);
+    for (auto& b : m.okay)
+        b.back = colori::rossoChiaro;
+    return m;
+}
+
+FinestraRipasso::FinestraRipasso(const Ripasso& ripasso, MessaggiBox& box, Archivio& archivio)
+    : m(RipassoModel::progettato()), ripasso_(ripasso), box_(box), archivio_(archivio)
+{
+    m.shown = true;
+    m.vista[0].selected = true;
+    riempi();
+}
+
+void FinestraRipasso::vista_Click(int i)
+{
+    if (i < 0 || i > 1)
+        return;
+    m.vista[0].selected = i == 0;
+    m.vista[1].selected = i == 1;
+    riempi();
+}
+
+void FinestraRipasso::okay_Click(int i)
+{
+    if (i == 0)
+        salvaElenco();
+    else if (i == 1)
+        m.shown = false;
+}
+
+void FinestraRipasso::riempi()
+{
+    const DatiRipasso& d = ripasso_.dati();
+    const bool ultima = m.vista[0].selected;
+    voci_ = piuSbagliate(ultima ? d.ultima : d.tutte);
+    const bool perGiocatore = ultima && d.giocatori == 2;
+
+    m.colonne = {QStringLiteral("Vocabolo"), QStringLiteral("Traduzione giusta"), QStringLiteral("Scelto invece"),
+                 QStringLiteral("Errori")};
+    m.larghezze = {2100, 2250, 3120, 750};
+    if (perGiocatore) {
+        m.colonne.prepend(QStringLiteral("Giocatore"));
+        m.larghezze = {1050, 1800, 2000, 2620, 750};
+    }
+    m.righe.clear();
+    for (const VoceRipasso& v : voci_) {
+        QStringList r{v.parola, v.traduzione, testoScelte(v.scelte), QString::number(v.errori())};
+        if (perGiocatore)
+            r.prepend(chi(d, v.giocatore));
+        m.righe.append(r);
+    }
+
+    m.elenco.visible = !voci_.isEmpty();
+    m.vuoto.visible = voci_.isEmpty();
+    if (ultima && d.giocatori == 0)
+        m.vuoto.text = QStringLiteral("Nessuna partita finita, per ora.\n\nGioca una partita: qui troverai i vocaboli "
+                                      "sbagliati, con la traduzione giusta.");
+    else if (ultima)
+        m.vuoto.text = QStringLiteral("Nell'ultima partita nessun errore.\n\nComplimenti!");
+    else if (d.giocatori == 0)
+        m.vuoto.text = QStringLiteral("Ancora nessun errore da ripassare.\n\nGioca una partita: qui troverai i "
+                                      "vocaboli sbagliati, con la traduzione giusta.");
+    else
+        m.vuoto.text = QStringLiteral("Nessun vocabolo da ripassare: complimenti!\n\nUn vocabolo sbagliato esce dal "
+                                      "ripasso dopo tre partite indovinate senza errori.");
+
+    QStringList nota = ripasso_.avvisi();
+    const QString bisogno = notaElenco(bisognoElenco(voci_));
+    if (!bisogno.isEmpty())
+        nota << bisogno;
+    m.nota.text = nota.join(u'\n');
+    m.okay[0].enabled = !voci_.isEmpty();
+}
+
+void FinestraRipasso::salvaElenco()
+{
+    const QList<VoceRipasso> voci = vocaboliUnici(voci_);
+    if (voci.isEmpty())
+        return;
+    const QString elenco = QString::fromLatin1(kElencoPersonale);
+    const QString copia = QString::fromLatin1(kCopiaElencoPersonale);
+    if (archivio_.esiste(elenco)) {
+        const Risposta r = box_.mostra(
+            QStringLiteral("Il file vocpers.txt esiste già. Sostituirlo con %1 del ripasso?\n"
+                           "Quello di adesso resterà in vocpers.bak.")
+                .arg(vocaboli(voci.size())),
+            kTitoloFinestra, Icona::Domanda, Pulsanti::OkAnnulla);
+        if (r != Risposta::Ok)
+            return;
+        if (!archivio_.copia(elenco, copia)) {
+            box_.mostra(QStringLiteral("Impossibile conservare il vecchio vocpers.txt in vocpers.bak: "
+                                       "vocpers.txt è rimasto com'era."),
+                        kTitoloFinestra, Icona::Errore, Pulsanti::Ok);
+            return;
+        }
+    }
+    if (!archivio_.scrivi(elenco, testoElencoPersonale(voci))) {
+        box_.mostra(QStringLiteral("Impossibile salvare vocpers.txt."), kTitoloFinestra, Icona::Errore, Pulsanti::Ok);
+        return;
+    }
+    salvato_ = true;
+    QString fatto = QStringLiteral("Salvati in vocpers.txt: %1.\n\nPer giocarli, nelle impostazioni spuntare "
+                                   "\"Elenco personale (vocpers.txt)\".")
+                        .arg(vocaboli(voci.size()));
+    if (voci.size() < 100)
+        fatto += QStringLiteral(" Il gioco avviserà che il file ha meno di 100 vocaboli: per un elenco di ripasso "
+                                "è normale.");
+    box_.mostra(fatto, kTitoloFinestra, Icona::Nessuna, Pulsanti::Ok);
+}
+
+} // namespace lex

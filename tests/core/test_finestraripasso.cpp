@@ -1,0 +1,174 @@
+// Invariant: the review window shows the list chosen, most missed first, with who missed it in a
+// two-player game; says kindly when there is nothing; and saves the list shown as vocpers.txt
+// only after asking when one exists, keeping the old one whole in vocpers.bak.
+#include "fakes.h"
+#include "review/finestraripasso.h"
+
+#include <gtest/gtest.h>
+
+using namespace lex;
+using namespace lex::test;
+
+namespace {
+
+struct Tasto {
+    const char* parola;
+    int giocatore; // 0: answered right
+    const char* scelta = "";
+};
+
+void gioca(Ripasso& r, int giocatori, std::initializer_list<Tasto> tasti)
+{
+    r.partitaIniziata(giocatori, "Cicero", "Caesar");
+    QString ultima;
+    for (const Tasto& t : tasti) {
+        if (ultima != QLatin1String(t.parola))
+            r.parolaChiesta(t.parola, QStringLiteral("t-") + t.parola, "1");
+        ultima = QString::fromLatin1(t.parola);
+        r.rispostaGiudicata(t.giocatore ? t.giocatore : 1, QString::fromUtf8(t.scelta), t.giocatore == 0);
+    }
+    r.partitaFinita();
+}
+
+QByteArray contenuto(const char* nome)
+{
+    QFile f(QString::fromLatin1(nome));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(assente)");
+}
+
+struct Finestra : ::testing::Test {
+    CartellaTemporanea cartella;
+    FakeBox box;
+    FakeArchivio archivio;
+    Ripasso ripasso{archivio};
+};
+
+} // namespace
+
+TEST_F(Finestra, NienteDaMostrareLoDiceConGarbo)
+{
+    const struct {
+        int partite; // 0 none, 1 one game missing "alfa", 2 then four games without a miss
+        int vista;
+        const char* inizio;
+    } casi[] = {
+        {0, 0, "Nessuna partita finita, per ora."},
+        {0, 1, "Ancora nessun errore da ripassare."},
+        {2, 0, "Nell'ultima partita nessun errore."},
+        {2, 1, "Nessun vocabolo da ripassare: complimenti!"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(testing::Message() << c.partite << " " << c.vista);
+        Ripasso r(archivio);
+        if (c.partite == 2) {
+            gioca(r, 1, {{"alfa", 1, "x"}, {"alfa", 0}});
+            for (int i = 0; i < 3; ++i)
+                gioca(r, 1, {{"alfa", 0}});
+        }
+        FinestraRipasso f(r, box, archivio);
+        f.vista_Click(c.vista);
+        EXPECT_TRUE(f.m.vuoto.visible);
+        EXPECT_FALSE(f.m.elenco.visible);
+        EXPECT_TRUE(f.m.vuoto.text.startsWith(QString::fromUtf8(c.inizio))) << f.m.vuoto.text.toStdString();
+        EXPECT_FALSE(f.m.okay[0].enabled);
+        EXPECT_TRUE(f.m.nota.text.isEmpty());
+        f.okay_Click(0); // nothing to save: nothing happens
+        EXPECT_FALSE(archivio.scritti.contains("vocpers.txt"));
+    }
+}
+
+TEST_F(Finestra, LeDueListe)
+{
+    gioca(ripasso, 1, {{"beta", 1, "x"}, {"beta", 0}});
+    gioca(ripasso, 2, {{"alfa", 2, "y"}, {"alfa", 1, "x"}, {"alfa", 2, "y"}, {"alfa", 0}, {"gamma", 1, ""}, {"gamma", 0}});
+
+    FinestraRipasso f(ripasso, box, archivio);
+    EXPECT_TRUE(f.m.shown);
+    EXPECT_TRUE(f.m.vista[0].selected && !f.m.vista[1].selected);
+    EXPECT_TRUE(f.m.elenco.visible && !f.m.vuoto.visible && f.m.okay[0].enabled);
+    EXPECT_EQ(f.m.colonne, (QStringList{"Giocatore", "Vocabolo", "Traduzione giusta", "Scelto invece", "Errori"}));
+    EXPECT_EQ(f.m.larghezze.size(), f.m.colonne.size());
+    EXPECT_EQ(f.m.righe, (QList<QStringList>{{"Caesar", "alfa", "t-alfa", "y (2)", "2"},
+                                             {"Cicero", "alfa", "t-alfa", "x", "1"},
+                                             {"Cicero", "gamma", "t-gamma", "(casella vuota)", "1"}}));
+    EXPECT_TRUE(f.m.nota.text.contains("ne mancano 5")) << f.m.nota.text.toStdString();
+
+    f.vista_Click(1);
+    EXPECT_TRUE(!f.m.vista[0].selected && f.m.vista[1].selected);
+    EXPECT_EQ(f.m.colonne.size(), 4);
+    EXPECT_EQ(f.m.righe, (QList<QStringList>{{"alfa", "t-alfa", "y (2), x", "3"},
+                                             {"beta", "t-beta", "x", "1"},
+                                             {"gamma", "t-gamma", "(casella vuota)", "1"}}));
+    f.okay_Click(1);
+    EXPECT_FALSE(f.m.shown);
+    EXPECT_FALSE(f.elencoSalvato());
+}
+
+TEST_F(Finestra, SalvaLaListaMostrataChiedendoPrima)
+{
+    gioca(ripasso, 1, {{"beta", 1, "x"}, {"beta", 0}});
+    gioca(ripasso, 1, {{"alfa", 1, "x"}, {"alfa", 0}});
+
+    // No personal list yet: written at once, the last game's words.
+    {
+        FinestraRipasso f(ripasso, box, archivio);
+        f.okay_Click(0);
+        EXPECT_TRUE(f.elencoSalvato());
+        EXPECT_TRUE(f.m.shown); // the window stays open
+        ASSERT_EQ(box.mostrati.size(), 1u);
+        EXPECT_EQ(box.mostrati[0].icona, Icona::Nessuna);
+        EXPECT_TRUE(box.mostrati[0].testo.startsWith("Salvati in vocpers.txt: 1 vocabolo."));
+        EXPECT_TRUE(contenuto("vocpers.txt").endsWith("\r\n0;1;alfa;t-alfa\r\n"));
+        EXPECT_EQ(contenuto("vocpers.bak"), "(assente)");
+    }
+    const QByteArray primo = contenuto("vocpers.txt");
+
+    // One exists: asked first; Annulla leaves everything alone.
+    box.mostrati.clear();
+    box.risposte = {Risposta::Annulla};
+    {
+        FinestraRipasso f(ripasso, box, archivio);
+        f.vista_Click(1);
+        f.okay_Click(0);
+        EXPECT_FALSE(f.elencoSalvato());
+    }
+    ASSERT_EQ(box.mostrati.size(), 1u);
+    EXPECT_EQ(box.mostrati[0].icona, Icona::Domanda);
+    EXPECT_EQ(box.mostrati[0].pulsanti, Pulsanti::OkAnnulla);
+    EXPECT_TRUE(box.mostrati[0].testo.contains("2 vocaboli"));
+    EXPECT_EQ(contenuto("vocpers.txt"), primo);
+
+    // A vocpers.bak that cannot be written: the list stays as it was.
+    box.mostrati.clear();
+    archivio.guasti = {"vocpers.bak"};
+    {
+        FinestraRipasso f(ripasso, box, archivio);
+        f.vista_Click(1);
+        f.okay_Click(0);
+        EXPECT_FALSE(f.elencoSalvato());
+    }
+    ASSERT_EQ(box.mostrati.size(), 2u);
+    EXPECT_EQ(box.mostrati[1].icona, Icona::Errore);
+    EXPECT_EQ(contenuto("vocpers.txt"), primo);
+
+    // OK: the old list kept whole in vocpers.bak, the new one in its place.
+    box.mostrati.clear();
+    archivio.guasti.clear();
+    {
+        FinestraRipasso f(ripasso, box, archivio);
+        f.vista_Click(1);
+        f.okay_Click(0);
+        EXPECT_TRUE(f.elencoSalvato());
+    }
+    EXPECT_EQ(contenuto("vocpers.bak"), primo);
+    EXPECT_TRUE(contenuto("vocpers.txt").endsWith("\r\n0;1;alfa;t-alfa\r\n0;1;beta;t-beta\r\n"));
+
+    // A list that cannot be written is said so, and nothing counts as saved.
+    box.mostrati.clear();
+    archivio.guasti = {"vocpers.txt"};
+    FinestraRipasso f(ripasso, box, archivio);
+    f.okay_Click(0);
+    EXPECT_FALSE(f.elencoSalvato());
+    ASSERT_EQ(box.mostrati.size(), 2u);
+    EXPECT_EQ(box.mostrati[1].testo, "Impossibile salvare vocpers.txt.");
+}

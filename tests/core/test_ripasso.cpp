@@ -1,0 +1,345 @@
+// Invariant: the review holds exactly the words missed and what was pressed instead, per player
+// in the last game and over all games; a word leaves it after three later games answered right
+// without a miss; its file reads back what was written, and anything else is set aside, never
+// lost and never a reason to stop the game. It is written only when a game is folded in, and
+// only in the background.
+#include "partita_banco.h"
+#include "review/ripasso.h"
+
+#include <QDir>
+#include <thread>
+
+using namespace lex;
+using namespace lex::test;
+
+namespace {
+
+using Domanda = RegistroPartita::Domanda;
+
+Domanda chiesta(const char* parola, bool risposta = true, QStringList sbagli1 = {}, QStringList sbagli2 = {})
+{
+    Domanda d{QStringLiteral("1"), QString::fromUtf8(parola), QStringLiteral("t-") + QString::fromUtf8(parola), {}, risposta};
+    d.sbagli[1] = std::move(sbagli1);
+    d.sbagli[2] = std::move(sbagli2);
+    return d;
+}
+
+RegistroPartita partita(QList<Domanda> domande, int giocatori = 1)
+{
+    RegistroPartita p;
+    p.giocatori = giocatori;
+    p.nomi = {QString(), QStringLiteral("Cicero"), giocatori == 2 ? QStringLiteral("Caesar") : QString()};
+    p.domande = std::move(domande);
+    return p;
+}
+
+QStringList parole(const QList<VoceRipasso>& voci)
+{
+    QStringList t;
+    for (const auto& v : voci)
+        t << v.parola + QStringLiteral(":") + QString::number(v.errori());
+    return t;
+}
+
+} // namespace
+
+// Sequences of games for one word: S missed, G asked and answered right, - not asked,
+// A asked but left unanswered (the game was abandoned on it).
+TEST(ChiudiPartita, TrePartiteGiusteDopoLUltimoErrore)
+{
+    const struct {
+        const char* partite;
+        int giuste; // -1: not in the review
+        int errori;
+    } casi[] = {
+        {"S", 0, 1},      {"SGG", 2, 1},    {"SGGG", -1, 0},   {"SG-G-G", -1, 0}, {"SGGSGG", 2, 2},
+        {"SGGA", 2, 1},   {"G", -1, 0},     {"SGGGS", 0, 1},   {"SS", 0, 2},      {"SGSGG", 2, 2},
+    };
+    for (const auto& c : casi) {
+        DatiRipasso d;
+        for (const char* g = c.partite; *g; ++g) {
+            QList<Domanda> domande{chiesta("altra")}; // every game asks something else too
+            if (*g == 'S')
+                domande << chiesta("verbum", true, {QStringLiteral("falso")});
+            else if (*g == 'G')
+                domande << chiesta("verbum");
+            else if (*g == 'A')
+                domande << chiesta("verbum", false);
+            chiudiPartita(d, partita(domande));
+        }
+        SCOPED_TRACE(c.partite);
+        if (c.giuste < 0) {
+            EXPECT_TRUE(d.tutte.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(d.tutte.size(), 1);
+        EXPECT_EQ(d.tutte[0].giuste, c.giuste);
+        EXPECT_EQ(d.tutte[0].errori(), c.errori);
+    }
+}
+
+TEST(ChiudiPartita, PerGiocatoreEPiuSbagliatePrima)
+{
+    DatiRipasso d;
+    // Asked twice in one game; the same wrong text twice adds up; an empty box counts too.
+    chiudiPartita(d, partita({chiesta("beta", true, {"x"}, {"y", "z"}), chiesta("alfa", true, {}, {"y"}),
+                              chiesta("beta", true, {"x", ""}), chiesta("gamma")},
+                             2));
+    EXPECT_EQ(d.giocatori, 2);
+    EXPECT_EQ(d.nomi[2], "Caesar");
+    // beta: player 1 three keys, player 2 two; alfa: player 2 one. Ties by word.
+    EXPECT_EQ(parole(d.ultima), (QStringList{"beta:3", "beta:2", "alfa:1"}));
+    EXPECT_EQ((QList<int>{d.ultima[0].giocatore, d.ultima[1].giocatore, d.ultima[2].giocatore}), (QList<int>{1, 2, 2}));
+    EXPECT_EQ(d.ultima[0].scelte, (QList<Scelta>{{"x", 2}, {"", 1}}));
+    EXPECT_EQ(parole(d.tutte), (QStringList{"beta:5", "alfa:1"}));
+    EXPECT_EQ(d.tutte[0].scelte, (QList<Scelta>{{"x", 2}, {"", 1}, {"y", 1}, {"z", 1}}));
+
+    // A later game: the last game's list is only its own, all games' counts add up.
+    chiudiPartita(d, partita({chiesta("alfa", true, {"w", "w", "w", "w", "w"})}));
+    EXPECT_EQ(parole(d.ultima), QStringList{"alfa:5"});
+    EXPECT_EQ(d.giocatori, 1);
+    EXPECT_EQ(parole(d.tutte), (QStringList{"beta:5", "alfa:6"})); // in the order first missed
+    EXPECT_EQ(parole(piuSbagliate(d.tutte)), (QStringList{"alfa:6", "beta:5"}));
+}
+
+TEST(FileRipasso, ScrittoComeDocumentato)
+{
+    DatiRipasso d;
+    d.giocatori = 2;
+    d.nomi = {QString(), "Cicero", "Caesar"};
+    d.ultima = {{"1", "amicitia, -ae, f.", "amicizia", 2, 0, {{"nemico", 1}}}};
+    d.tutte = {{"3", "sum, es, fui, esse", "essere; esistere", 1, 1, {{"città", 2}, {"", 1}}}};
+    const QByteArray testo = testoRipasso(d);
+    EXPECT_TRUE(testo.startsWith("Lexorio: ripasso degli errori\r\n/ "));
+    EXPECT_TRUE(testo.endsWith("\r\n\r\n[fine]\r\n"));
+    const QByteArray corpo = testo.mid(testo.indexOf("[ultima partita]"));
+    EXPECT_EQ(corpo, "[ultima partita]\r\ngiocatori: 2;Cicero;Caesar\r\n\r\nvocabolo: 1;amicitia, -ae, f.;amicizia\r\n"
+                     "giocatore: 2\r\nscelto: 1;nemico\r\n\r\n[tutte le partite]\r\n\r\n"
+                     "vocabolo: 3;sum, es, fui, esse;essere; esistere\r\ngiuste: 1\r\nscelto: 2;citt\xe0\r\n"
+                     "scelto: 1;\r\n\r\n[fine]\r\n");
+    EXPECT_EQ(leggiTestoRipasso(testo), d);
+    // Line ends a text editor may leave are read alike.
+    QByteArray lf = testo;
+    lf.replace("\r\n", "\n");
+    EXPECT_EQ(leggiTestoRipasso(lf), d);
+}
+
+TEST(FileRipasso, TestiCheIlGiocoNonScriverebbe)
+{
+    DatiRipasso d;
+    chiudiPartita(d, partita({chiesta("alfa", true, {"x"}), chiesta("beta", true, {"y"})}));
+    const QByteArray buono = testoRipasso(d);
+    ASSERT_TRUE(leggiTestoRipasso(buono));
+    auto cambia = [&](const char* da, const char* a) {
+        QByteArray t = buono;
+        EXPECT_TRUE(t.contains(da)) << da;
+        return t.replace(da, a);
+    };
+    const QByteArray guasti[] = {
+        "",
+        "\xff\xfe" "L\0e\0x\0",
+        buono.left(buono.size() - 8),                             // cut before the end mark
+        buono.left(buono.lastIndexOf("scelto: 1;y")) + "[fine]\r\n", // a word with nothing pressed
+        cambia("Lexorio: ripasso", "Lexorio: Ripasso"),
+        cambia("scelto: 1;x", "scelto: 0;x"),
+        cambia("scelto: 1;x", "scelto: -1;x"),
+        cambia("scelto: 1;x", "scelto: 1x;x"),
+        cambia("scelto: 1;x", "scelto: 99999999;x"),
+        cambia("scelto: 1;x", "scelto: 1;x\r\nscelto: 2;x"),      // the same choice twice
+        cambia("giuste: 0", "giuste: 3"),
+        cambia("giocatore: 1", "giocatore: 2"),                   // a one-player game
+        cambia("giocatori: 1;Cicero", "giocatori: 1"),
+        cambia("vocabolo: 1;beta;t-beta\r\ngiuste", "vocabolo: 1;alfa;t-alfa\r\ngiuste"), // twice in the list
+        cambia("vocabolo: 1;alfa;t-alfa\r\ngiocatore", "vocabolo: alfa\r\ngiocatore"),
+        cambia("[tutte le partite]", "[ultima partita]"),
+        cambia("giuste: 0", "colore: rosso"),
+        cambia("giuste: 0", " giuste: 0"),
+        buono + "scelto: 1;z\r\n",                                 // after the end mark
+    };
+    for (const QByteArray& t : guasti)
+        EXPECT_FALSE(leggiTestoRipasso(t)) << t.toStdString();
+}
+
+// A whole one-player game with deliberate mistakes; random numbers pick the words.
+TEST_F(Partita, UnaPartitaConErroriNotiDaIlRipassoNoto)
+{
+    FakeArchivio archivio;
+    Ripasso ripasso(archivio);
+    avvia(vocabolario(20));
+    lx->osservatore = &ripasso;
+    auto prossima = [&](int k) { b.casuale.valori = {(k + 0.5) / 20}; }; // the next word drawn is verbum(k+1)
+
+    prossima(2);
+    inizia(); // 10 words
+    sbagliata(13);
+    sbagliata(32);
+    prossima(4);
+    giusta(13);
+    sbagliata(13);
+    for (int k = 2; k <= 9; ++k)
+        giusta(13); // verbum1 from here on: random numbers are 0
+    EXPECT_TRUE(archivio.inDisparte.isEmpty()); // nothing written while playing
+    giusta(13);
+    ASSERT_TRUE(lx->s.finita);
+
+    const auto& d = ripasso.dati();
+    EXPECT_EQ(parole(d.ultima), (QStringList{"verbum3:2", "verbum5:1"}));
+    EXPECT_EQ(d.ultima[0].traduzione, "parola3");
+    EXPECT_EQ(d.ultima[0].scelte, (QList<Scelta>{{"parola1", 2}})); // the other boxes hold the first word
+    EXPECT_EQ(d.tutte, d.ultima);
+    EXPECT_EQ(archivio.inDisparte, QStringList{"ripasso.txt"});
+    EXPECT_EQ(archivio.scritti, QStringList{"ripasso.txt"});
+    EXPECT_EQ(QDir::current().entryList(QDir::Files), (QStringList{"ripasso.txt", "vocaboli.txt"}));
+
+    // A second run reads it back.
+    Ripasso riletto(archivio);
+    riletto.carica();
+    EXPECT_EQ(riletto.dati(), d);
+    EXPECT_TRUE(riletto.avvisi().isEmpty());
+}
+
+TEST_F(Partita, DueGiocatoriOgnunoIlSuo)
+{
+    FakeArchivio archivio;
+    Ripasso ripasso(archivio);
+    avvia(vocabolario(20));
+    lx->osservatore = &ripasso;
+    Scelte due;
+    due.giocatori = 2;
+    inizia(due);
+    sbagliata('0');
+    lx->tasto('0'); // blocked: no effect, nothing recorded
+    sbagliata('1'); // player 1 free again
+    sbagliata('0');
+    for (int k = 0; k < 6; ++k)
+        giusta('1');
+    ASSERT_TRUE(lx->s.finita);
+    const auto& d = ripasso.dati();
+    EXPECT_EQ(parole(d.ultima), (QStringList{"verbum1:2", "verbum1:1"}));
+    EXPECT_EQ((QList<int>{d.ultima[0].giocatore, d.ultima[1].giocatore}), (QList<int>{1, 2}));
+    EXPECT_EQ(d.nomi[1], "Cicero");
+    EXPECT_EQ(parole(d.tutte), QStringList{"verbum1:3"});
+}
+
+TEST_F(Partita, UnaPartitaLasciataAMetaContaFinDoveArrivata)
+{
+    FakeArchivio archivio;
+    Ripasso ripasso(archivio);
+    avvia(vocabolario(20));
+    lx->osservatore = &ripasso;
+    inizia();
+    sbagliata(13);
+    lx->clickParola(); // a new game on top of this one
+    EXPECT_EQ(parole(ripasso.dati().ultima), QStringList{"verbum1:1"});
+    EXPECT_EQ(archivio.inDisparte.size(), 1);
+    // A settings window left with Uscita starts no game and closes none.
+    Scelte lascia;
+    lascia.annulla = true;
+    scelte = {lascia};
+    lx->clickParola();
+    EXPECT_EQ(archivio.inDisparte.size(), 1);
+}
+
+TEST(Ripasso, FileGuastoMessoDaParte)
+{
+    CartellaTemporanea cartella;
+    cartella.scrivi("ripasso.txt", "Lexorio: ripasso degli errori\r\nvocabolo: ...");
+    cartella.scrivi("ripasso-guasto.txt", "an earlier one");
+    FakeArchivio archivio;
+    Ripasso ripasso(archivio);
+    ripasso.carica();
+    EXPECT_EQ(ripasso.dati(), DatiRipasso{});
+    EXPECT_FALSE(QFile::exists("ripasso.txt"));
+    QFile daParte("ripasso-guasto-2.txt");
+    ASSERT_TRUE(daParte.open(QIODevice::ReadOnly));
+    EXPECT_EQ(daParte.readAll(), "Lexorio: ripasso degli errori\r\nvocabolo: ...");
+    ASSERT_EQ(ripasso.avvisi().size(), 1);
+    EXPECT_TRUE(ripasso.avvisi()[0].contains("ripasso-guasto-2.txt"));
+
+    // The next game starts a new file.
+    ripasso.partitaIniziata(1, "Cicero", "");
+    ripasso.parolaChiesta("verbum", "parola", "1");
+    ripasso.rispostaGiudicata(1, "altro", false);
+    ripasso.partitaFinita();
+    EXPECT_EQ(archivio.inDisparte, QStringList{"ripasso.txt"});
+}
+
+TEST(Ripasso, FileCheNonSiPuoMettereDaParteNonSiToccaPiu)
+{
+    CartellaTemporanea cartella;
+    cartella.scrivi("ripasso.txt", "rovinato");
+    FakeArchivio archivio;
+    archivio.rinominaImpossibile = true;
+    Ripasso ripasso(archivio);
+    ripasso.carica();
+    ASSERT_EQ(ripasso.avvisi().size(), 1);
+    ripasso.partitaIniziata(1, "Cicero", "");
+    ripasso.parolaChiesta("verbum", "parola", "1");
+    ripasso.rispostaGiudicata(1, "altro", false);
+    ripasso.partitaFinita();
+    EXPECT_EQ(parole(ripasso.dati().tutte), QStringList{"verbum:1"}); // kept for this session
+    EXPECT_TRUE(archivio.inDisparte.isEmpty());
+    QFile f("ripasso.txt");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "rovinato");
+}
+
+TEST(Ripasso, ScritturaFallitaLoDiceNellaFinestra)
+{
+    CartellaTemporanea cartella;
+    FakeArchivio archivio;
+    archivio.guasti = {"ripasso.txt"};
+    Ripasso ripasso(archivio);
+    ripasso.carica();
+    EXPECT_TRUE(ripasso.avvisi().isEmpty()); // no file: nothing to say
+    ripasso.partitaIniziata(1, "Cicero", "");
+    ripasso.parolaChiesta("verbum", "parola", "1");
+    ripasso.partitaFinita();
+    ASSERT_EQ(ripasso.avvisi().size(), 1);
+    EXPECT_TRUE(ripasso.avvisi()[0].startsWith("Non è stato possibile scrivere ripasso.txt"));
+}
+
+TEST(ArchivioFile, ScrittureInDisparte)
+{
+    CartellaTemporanea cartella;
+    const auto leggi = [](const char* nome) {
+        QFile f(QString::fromLatin1(nome));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(assente)");
+    };
+    {
+        ArchivioFile a;
+        a.scriviInDisparte("ripasso.txt", [] { return QByteArray("uno"); });
+        a.scriviInDisparte("ripasso.txt", [] { return QByteArray("due"); });
+        a.attendi();
+        EXPECT_EQ(leggi("ripasso.txt"), "due"); // the newest text wins
+        EXPECT_FALSE(a.scritturaInDisparteFallita());
+        a.scriviInDisparte("manca/ripasso.txt", [] { return QByteArray("x"); });
+        a.attendi();
+        EXPECT_TRUE(a.scritturaInDisparteFallita());
+        // The text itself is made on the writing thread, not on the game's.
+        std::thread::id dove;
+        a.scriviInDisparte("ripasso.txt", [&dove] {
+            dove = std::this_thread::get_id();
+            return QByteArray("tre");
+        });
+        a.attendi();
+        EXPECT_NE(dove, std::this_thread::get_id());
+        a.scriviInDisparte("ripasso.txt", [] { return QByteArray("quattro"); });
+    } // leaving finishes the write
+    EXPECT_EQ(leggi("ripasso.txt"), "quattro");
+
+    ArchivioFile a;
+    EXPECT_TRUE(a.copia("ripasso.txt", "copia.txt"));
+    EXPECT_EQ(leggi("copia.txt"), "quattro");
+    EXPECT_FALSE(a.rinomina("ripasso.txt", "copia.txt")); // never over another file
+    EXPECT_TRUE(a.rinomina("ripasso.txt", "nuovo.txt"));
+    EXPECT_EQ(leggi("nuovo.txt"), "quattro");
+
+    QByteArray dati;
+    EXPECT_EQ(a.leggi("ripasso.txt", dati, 10), Lettura::Assente);
+    EXPECT_EQ(a.leggi("nuovo.txt", dati, 7), Lettura::Letta);
+    EXPECT_EQ(dati, "quattro");
+    EXPECT_EQ(a.leggi("nuovo.txt", dati, 6), Lettura::Illeggibile); // too large to be ours
+    QDir().mkdir("cartella.txt");
+    EXPECT_EQ(a.leggi("cartella.txt", dati, 10), Lettura::Illeggibile);
+}
