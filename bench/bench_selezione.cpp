@@ -34,7 +34,6 @@ int main()
     });
     const double sel = bench::migliore(5, 200, [&] { pozzo = pozzo + selezionaVoci(v, scelta).vocabolo.size(); });
 
-    bench::riporta("copy 1600 entries (baseline)", base, base);
-    bench::riporta("selezionaVoci, all boxes ticked", sel, base);
+    bench::riporta("Selecting a game's words, all boxes ticked (baseline: copying 1600 entries)", sel, base);
     return 0;
 }

@@ -7,7 +7,7 @@ PKGS=(
   # build
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
-  libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev
+  libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev libfontconfig-dev
   googletest libgtest-dev
   # run
   timgm6mb-soundfont fonts-liberation2 fonts-comic-neue

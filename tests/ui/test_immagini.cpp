@@ -88,6 +88,26 @@ TEST(Immagini, CondiviseENonVuote)
     EXPECT_TRUE(ui::immagine(QStringLiteral("nessuna"), QSize(10, 10), 1.0).isNull());
 }
 
+// The pictures made when the program was built are those the vectors give, pixel for pixel.
+TEST(Immagini, LePronteSonoQuelleDisegnate)
+{
+    const struct {
+        const char* id;
+        QSize misura;
+        qreal dpr;
+    } casi[] = {{"barrone", {46, 396}, 1.0}, {"arapacis", {180, 70}, 2.0}, {"foto5", {70, 70}, 1.0}};
+    for (const auto& c : casi) {
+        const QString id = QString::fromLatin1(c.id);
+        ASSERT_TRUE(ui::immaginePronta(id, c.misura, c.dpr)) << c.id;
+        const QPixmap pronta = ui::immagine(id, c.misura, c.dpr);
+        EXPECT_EQ(pronta.devicePixelRatio(), c.dpr) << c.id;
+        const QImage attesa = ui::disegnaImmagine(id, c.misura, c.dpr).toImage().convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(pronta.toImage().convertToFormat(QImage::Format_ARGB32), attesa) << c.id;
+    }
+    EXPECT_FALSE(ui::immaginePronta(QStringLiteral("barrone"), QSize(46, 395), 1.0));
+    EXPECT_FALSE(ui::immaginePronta(QStringLiteral("barrone"), QSize(46, 396), 1.5));
+}
+
 TEST(Caselle, MisuraDelleTraduzioni)
 {
     EXPECT_TRUE(ui::entraNellaCasella(QStringLiteral("rosa")));

@@ -2,7 +2,9 @@
 // the rules exactly as the rules' own event functions would.
 #include "about/ui/infoview.h"
 #include "core/fakes.h"
+#include "board/ui/immagini.h"
 #include "core/partita_banco.h"
+#include "settings/impostazionimodel.h"
 #include "shell/ui/lexorioview.h"
 #include "shell/ui/porteqt.h"
 
@@ -122,6 +124,30 @@ TEST_F(Vista, MenuDaTastieraRestituisceITasti)
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : vista.get(), Qt::Key_Escape);
     ASSERT_EQ(banco.box.mostrati.size(), 1u);
     EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("Confermi l'uscita dal programma?"));
+}
+
+// Before the first picture nothing is drawn from vectors: every picture the start screen shows
+// (either frame may show any of the six characters) was drawn when the program was built, at the
+// size its widget has, for screens at 1x and 2x. A change of the board's layout fails here.
+TEST_F(Vista, LaSchermataInizialeHaLeSueImmaginiPronte)
+{
+    const ImpostazioniModel imp = ImpostazioniModel::progettato();
+    int viste = 0;
+    for (const QWidget* w : vista->findChildren<QWidget*>()) {
+        const auto* p = dynamic_cast<const ui::Pezzo*>(w); // Pezzo has no meta-object of its own
+        if (!p || !p->isVisible() || p->elemento().picture.isEmpty())
+            continue;
+        const Elemento& e = p->elemento();
+        QStringList ids{e.picture};
+        if (&e == &lex->m.foto1 || &e == &lex->m.foto2)
+            for (int k = 1; k <= 6; ++k)
+                ids << imp.foto[static_cast<std::size_t>(k)].picture;
+        for (const QString& id : ids)
+            for (qreal dpr : {1.0, 2.0})
+                EXPECT_TRUE(ui::immaginePronta(id, p->size(), dpr)) << qPrintable(id) << " at " << dpr;
+        ++viste;
+    }
+    EXPECT_EQ(viste, 5); // two bands, the title picture, two portraits
 }
 
 TEST(CodiceTasto, CaratteriDelleRegole)

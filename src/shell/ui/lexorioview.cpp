@@ -51,7 +51,6 @@ LexorioView::LexorioView(Lexorio& regole) : r_(regole)
 {
     auto& m = r_.m;
     setWindowTitle(m.caption);
-    setWindowIcon(QIcon(QStringLiteral(":/assets/pictures/lexorio.svg")));
 
     tabellone_ = new QWidget(this);
     tabellone_->setFixedSize(px(m.window.width), px(m.window.height));
@@ -60,6 +59,7 @@ LexorioView::LexorioView(Lexorio& regole) : r_(regole)
     pal.setColor(QPalette::Window, colore(m.window.back));
     tabellone_->setPalette(pal);
     setCentralWidget(tabellone_);
+    tabellone_->installEventFilter(this);
 
     auto* menu = menuBar()->addMenu(QStringLiteral("&Impostazioni"));
     menu->addAction(QStringLiteral("&Partenza nuova partita"), this, [this] { esegui([this] { r_.menuImposta(); }); });
@@ -186,6 +186,19 @@ void LexorioView::keyPressEvent(QKeyEvent* ev)
         return;
     }
     esegui([this, codice] { r_.tasto(codice); });
+}
+
+bool LexorioView::eventFilter(QObject* o, QEvent* ev)
+{
+    if (o == tabellone_ && ev->type() == QEvent::Paint && !disegnato_) {
+        disegnato_ = true;
+        // Queued: the picture being painted now first reaches the screen.
+        QTimer::singleShot(0, this, [this] {
+            if (dopoPrimoDisegno)
+                dopoPrimoDisegno();
+        });
+    }
+    return QMainWindow::eventFilter(o, ev);
 }
 
 void LexorioView::closeEvent(QCloseEvent* ev)

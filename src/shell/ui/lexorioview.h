@@ -19,10 +19,12 @@ public:
     void ridisegnaSubito();   // mirror and paint now, before a pause that lets no event run
     QWidget* tabellone() const { return tabellone_; }
     QTimer& timer() { return timer_; }
+    std::function<void()> dopoPrimoDisegno; // once, when the first picture of the board is out
 
 protected:
     void keyPressEvent(QKeyEvent* ev) override;
     void closeEvent(QCloseEvent* ev) override;
+    bool eventFilter(QObject* o, QEvent* ev) override;
 
 private:
     template <typename F> void esegui(F&& f);
@@ -36,6 +38,7 @@ private:
     Pezzo* cornice_ = nullptr;
     std::vector<Pezzo*> diTabellone_, diFrame1_, diCornice_;
     bool primoRispecchio_ = true;
+    bool disegnato_ = false;
 };
 
 // Converts a key event into the character code the rules expect (27 Esc, 13 Enter, 32 space,

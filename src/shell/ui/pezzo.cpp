@@ -19,14 +19,18 @@ Pezzo::Pezzo(const Elemento& e, Stile stile, QWidget* genitore)
 
 void Pezzo::rispecchia(double origineLeft, double origineTop)
 {
-    Elemento spostato = e_;
-    spostato.left -= origineLeft;
-    spostato.top -= origineTop;
-    QRect r = rettangolo(spostato);
+    // Runs for every element after every event: no copy of the element, and the text measured
+    // only when it changed.
+    const int l = px(e_.left - origineLeft), t = px(e_.top - origineTop);
+    QRect r(l, t, px(e_.left - origineLeft + e_.width) - l, px(e_.top - origineTop + e_.height) - t);
     if (stile_.allargaAlTesto && !e_.text.isEmpty()) {
-        const int serve = static_cast<int>(std::ceil(QFontMetricsF(fontTesto()).horizontalAdvance(e_.text))) + 2 * kMargineTesto;
-        if (r.width() < serve)
-            r.setWidth(serve);
+        if (misurato_ != e_.text || puntiMisurati_ != e_.fontSize) {
+            misurato_ = e_.text;
+            puntiMisurati_ = e_.fontSize;
+            larghezzaTesto_ = static_cast<int>(std::ceil(QFontMetricsF(fontTesto()).horizontalAdvance(e_.text))) + 2 * kMargineTesto;
+        }
+        if (r.width() < larghezzaTesto_)
+            r.setWidth(larghezzaTesto_);
     }
     if (geometry() != r)
         setGeometry(r);
@@ -67,12 +71,12 @@ void Pezzo::paintEvent(QPaintEvent*)
     if (stile_.bordo || stile_.ombra) {
         const QColor chiaro(255, 255, 255, 170), scuro(0, 0, 0, 110);
         const QColor alto = stile_.bordo ? scuro : chiaro, basso = stile_.bordo ? chiaro : scuro;
-        p.setPen(alto);
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(basso);
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
+        // One-pixel rectangles, not lines: Qt draws a translucent line pixel by pixel and hands
+        // any line longer than about 100 pixels to its thread pool, for every tick that repaints it.
+        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), alto);
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), alto);
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), basso);
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), basso);
     }
     if (!e_.text.isEmpty()) {
         p.setFont(fontTesto());

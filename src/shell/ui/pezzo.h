@@ -29,6 +29,7 @@ public:
     // Geometry (relative to the given origin in twips), visibility, tooltip and a repaint.
     void rispecchia(double origineLeft = 0, double origineTop = 0);
     std::function<void()> alClick;
+    const Elemento& elemento() const { return e_; }
     // Where and in which font the text is drawn.
     QRect areaTesto() const { return rect().adjusted(kMargineTesto, 0, -kMargineTesto, 0); }
     QFont fontTesto() const;
@@ -44,6 +45,9 @@ private:
     double punti_ = -1;
     Puntatore puntatore_ = Puntatore::Predefinito;
     Colore fore_, back_;
+    QString misurato_; // the text whose width larghezzaTesto_ holds
+    double puntiMisurati_ = -1;
+    int larghezzaTesto_ = 0;
 };
 
 } // namespace lex::ui

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMetaObject>
+#include <QThread>
+#include <QTimer>
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -20,6 +22,7 @@ namespace {
 constexpr int kCanaliMixer = 16;
 std::array<std::atomic<CanaleWav::Stato*>, kCanaliMixer> g_canali{};
 std::weak_ptr<SistemaAudio> g_sistema;
+std::atomic<int> g_riposoMs{10000};
 
 // Runs on the audio thread, or inside our own halt, with the mixer locked:
 // no Mix_* calls here, only a queued report.
@@ -89,31 +92,105 @@ std::shared_ptr<SistemaAudio> SistemaAudio::apri()
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return nullptr;
-    // 512 frames keep the delay from key to sound near 10 ms.
-    if (Mix_OpenAudioDevice(44100, AUDIO_S16SYS, 2, 512, nullptr, 0) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return nullptr;
-    }
     std::shared_ptr<SistemaAudio> s(new SistemaAudio);
+    if (!s->apriDispositivo())
+        return nullptr; // its destructor leaves the subsystem again
     int frequenza = 0, canali = 0;
     Uint16 formato = 0;
     Mix_QuerySpec(&frequenza, &formato, &canali);
     s->frequenza_ = frequenza;
-    Mix_AllocateChannels(kCanaliMixer);
-    Mix_ChannelFinished(canaleFinito);
     // FluidSynth logs to stderr; a missing file must stay silent.
     for (int livello : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
         fluid_set_log_function(livello, nullptr, nullptr);
     g_sistema = s;
+    s->programmaRiposo(); // even if nothing ever plays
     return s;
 }
 
 SistemaAudio::~SistemaAudio()
 {
+    attendiChiusura();
     Mix_ChannelFinished(nullptr);
     Mix_HookMusic(nullptr, nullptr);
-    Mix_CloseAudio();
+    if (acceso_)
+        Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void SistemaAudio::setRiposo(int ms)
+{
+    g_riposoMs = ms;
+}
+
+bool SistemaAudio::apriDispositivo()
+{
+    // 512 frames keep the delay from key to sound near 10 ms.
+    if (Mix_OpenAudioDevice(44100, AUDIO_S16SYS, 2, 512, nullptr, 0) != 0)
+        return false;
+    Mix_AllocateChannels(kCanaliMixer);
+    Mix_ChannelFinished(canaleFinito);
+    acceso_ = true;
+    return true;
+}
+
+void SistemaAudio::chiudiDispositivo()
+{
+    acceso_ = false;
+    chiusura_ = std::thread([] {
+        // The music hook goes with the device; the next play of the music sets it again.
+        Mix_HookMusic(nullptr, nullptr);
+        Mix_CloseAudio();
+    });
+}
+
+void SistemaAudio::attendiChiusura()
+{
+    if (chiusura_.joinable())
+        chiusura_.join();
+}
+
+bool SistemaAudio::sveglia()
+{
+    attendiChiusura();
+    if (!acceso_ && !apriDispositivo())
+        return false;
+    programmaRiposo();
+    return true;
+}
+
+void SistemaAudio::programmaRiposo()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app)
+        return;
+    if (QThread::currentThread() != app->thread()) {
+        // Opened on a worker: the count starts on the GUI thread, whose timer it is.
+        QMetaObject::invokeMethod(
+            app,
+            [w = weak_from_this()] {
+                if (auto s = w.lock())
+                    s->programmaRiposo();
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    if (!riposo_) {
+        riposo_ = std::make_unique<QTimer>();
+        riposo_->setSingleShot(true);
+        QObject::connect(riposo_.get(), &QTimer::timeout, [this] { controllaRiposo(); });
+    }
+    riposo_->start(g_riposoMs.load());
+}
+
+void SistemaAudio::controllaRiposo()
+{
+    if (!acceso_)
+        return;
+    if (Mix_Playing(-1) > 0 || (musicaInCorso_ && musicaInCorso_())) {
+        programmaRiposo();
+        return;
+    }
+    chiudiDispositivo();
 }
 
 void StatoCanale::riporta(int esito)
@@ -151,8 +228,10 @@ CanaleWav::~CanaleWav()
     if (canaleMixer_ >= 0) {
         g_canali[canaleMixer_] = nullptr;
         // Takes the mixer lock: once it returns no callback can still be using our state.
-        Mix_HaltChannel(canaleMixer_);
+        if (sistema_->acceso())
+            Mix_HaltChannel(canaleMixer_);
     }
+    sistema_->attendiChiusura();
     if (chunk_)
         Mix_FreeChunk(chunk_);
 }
@@ -161,7 +240,8 @@ bool CanaleWav::apri()
 {
     if (chunk_)
         return true;
-    if (canaleMixer_ < 0)
+    // Sounds are loaded in the open device's format.
+    if (canaleMixer_ < 0 || !sistema_->sveglia())
         return false;
     chunk_ = Mix_LoadWAV(percorso(file_).constData());
     return chunk_ != nullptr;
@@ -169,7 +249,7 @@ bool CanaleWav::apri()
 
 void CanaleWav::ferma(int motivo)
 {
-    if (Mix_Playing(canaleMixer_) == 0)
+    if (!sistema_->acceso() || Mix_Playing(canaleMixer_) == 0)
         return;
     // Recorded before the halt, whose callback runs synchronously and reads it.
     stato_->motivo = motivo;
@@ -182,6 +262,7 @@ void CanaleWav::chiudi()
     if (!chunk_)
         return;
     ferma(kEsitoInterrotto);
+    sistema_->attendiChiusura();
     Mix_FreeChunk(chunk_);
     chunk_ = nullptr;
 }
@@ -196,7 +277,7 @@ bool CanaleWav::indietro()
 
 bool CanaleWav::suona()
 {
-    if (!chunk_)
+    if (!chunk_ || !sistema_->sveglia())
         return false;
     // A wave channel is either at its beginning or playing: nothing to resume.
     if (Mix_Playing(canaleMixer_) != 0)
@@ -208,7 +289,7 @@ int CanaleWav::modo() const
 {
     if (!chunk_)
         return 0;
-    return Mix_Playing(canaleMixer_) != 0 ? kModoInRiproduzione : kModoFermo;
+    return sistema_->acceso() && Mix_Playing(canaleMixer_) != 0 ? kModoInRiproduzione : kModoFermo;
 }
 
 // ---------------------------------------------------------------- MIDI
@@ -217,6 +298,13 @@ CanaleMidi::CanaleMidi(std::shared_ptr<SistemaAudio> sistema, QString file, QStr
     : sistema_(std::move(sistema)), file_(std::move(file)), stato_(std::make_shared<Stato>())
 {
     const int frequenza = sistema_->frequenza();
+    sistema_->setMusicaInCorso([w = std::weak_ptr<Stato>(stato_)] {
+        auto s = w.lock();
+        if (!s)
+            return false;
+        std::lock_guard lock(s->mutex);
+        return s->suonando;
+    });
     caricamento_ = std::async(std::launch::async, [soundfont, frequenza] {
         return caricaSoundfont(soundfont, frequenza);
     });
@@ -224,6 +312,7 @@ CanaleMidi::CanaleMidi(std::shared_ptr<SistemaAudio> sistema, QString file, QStr
 
 CanaleMidi::~CanaleMidi()
 {
+    sistema_->attendiChiusura();
     if (Mix_GetMusicHookData() == stato_.get())
         Mix_HookMusic(nullptr, nullptr); // takes the mixer lock: the renderer is done with us
     pronto(); // the loader's result must be freed too
@@ -302,7 +391,7 @@ bool CanaleMidi::indietro()
 
 bool CanaleMidi::suona()
 {
-    if (!aperto_ || !pronto())
+    if (!aperto_ || !pronto() || !sistema_->sveglia())
         return false;
     {
         std::lock_guard lock(stato_->mutex);

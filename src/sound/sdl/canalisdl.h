@@ -16,7 +16,9 @@
 #include <future>
 #include <memory>
 #include <mutex>
+#include <thread>
 
+class QTimer;
 struct Mix_Chunk;
 typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;
@@ -26,10 +28,18 @@ namespace lex {
 
 inline constexpr int kModoFermo = 525; // open and idle
 
-// The open sound device, shared by the channels; the last one to go closes it.
-class SistemaAudio {
+// The sound device, shared by the channels; the last one to go closes it.
+//
+// An open device costs CPU even when silent: its thread wakes for every buffer (86 times a
+// second) whether or not anything plays, paused or not. So it rests: once nothing has played
+// for a while it is closed, and the next command that needs it opens it again, which takes
+// about as long as the wait for the next buffer. The sounds loaded stay valid across a rest
+// (the device is always opened with the same format). Closing waits for the device's thread
+// and, with some drivers, for the buffers to drain (tens of ms): it happens on a thread of its
+// own, and the mixer is not touched until it is over.
+class SistemaAudio : public std::enable_shared_from_this<SistemaAudio> {
 public:
-    // The device already open, or a newly opened one; nullptr without a usable device.
+    // The system already there, or a new one with its device open; nullptr without a usable device.
     static std::shared_ptr<SistemaAudio> apri();
     ~SistemaAudio();
     SistemaAudio(const SistemaAudio&) = delete;
@@ -37,9 +47,31 @@ public:
 
     int frequenza() const { return frequenza_; }
 
+    // The device open, reopened after a rest; false when it cannot be. Called on the GUI
+    // thread by every command that needs the device; it also starts the count to the next
+    // rest again.
+    bool sveglia();
+    bool acceso() const { return acceso_; }
+    // Returns once a closing under way is over: call it before any mixer call that does not
+    // first ask for the device (sveglia) or whether it is open (acceso).
+    void attendiChiusura();
+    // Whether the music is playing: the device does not rest under it.
+    void setMusicaInCorso(std::function<bool()> f) { musicaInCorso_ = std::move(f); }
+    // How long the device stays open after the last sound (10 s; shorter in tests).
+    static void setRiposo(int ms);
+
 private:
     SistemaAudio() = default;
+    bool apriDispositivo();
+    void chiudiDispositivo();
+    void programmaRiposo();  // (re)starts the count to the next rest
+    void controllaRiposo();
+
     int frequenza_ = 0;
+    bool acceso_ = false;
+    std::function<bool()> musicaInCorso_;
+    std::unique_ptr<QTimer> riposo_; // created on the GUI thread, at the first command
+    std::thread chiusura_;
 };
 
 // What outlives a channel while reports about it are still queued.
