@@ -1,6 +1,7 @@
 #include "review/ripasso.h"
 
 #include "vocab/cp1252.h"
+#include "vocab/righe.h"
 
 #include <QSet>
 
@@ -75,24 +76,6 @@ bool dividiVocabolo(const QString& testo, VoceRipasso& v)
     v.parola = testo.mid(p1 + 1, p2 - p1 - 1);
     v.traduzione = testo.mid(p2 + 1);
     return true;
-}
-
-QStringList righe(QByteArrayView testo)
-{
-    const QString t = cp1252::decodifica(testo);
-    QStringList out;
-    qsizetype inizio = 0;
-    for (qsizetype i = 0; i < t.size(); ++i) {
-        if (t[i] != u'\n' && t[i] != u'\r')
-            continue;
-        out.append(t.mid(inizio, i - inizio));
-        if (t[i] == u'\r' && i + 1 < t.size() && t[i + 1] == u'\n')
-            ++i;
-        inizio = i + 1;
-    }
-    if (inizio < t.size())
-        out.append(t.mid(inizio));
-    return out;
 }
 
 bool vuota(const QString& riga)
@@ -221,7 +204,8 @@ std::optional<DatiRipasso> leggiTestoRipasso(QByteArrayView testo)
     // A word's block is complete once it has what it must have.
     auto completa = [&]() { return !corrente || !corrente->scelte.isEmpty(); };
 
-    for (const QString& riga : righe(testo)) {
+    for (QByteArrayView byte : righe(testo)) {
+        const QString riga = cp1252::decodifica(byte);
         if (!intestazione) {
             if (riga != kIntestazione)
                 return std::nullopt;

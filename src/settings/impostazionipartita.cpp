@@ -1,6 +1,7 @@
 #include "settings/impostazionipartita.h"
 
 #include "shell/errori.h"
+#include "vocab/righe.h"
 
 #include <algorithm>
 #include <limits>
@@ -11,27 +12,6 @@ namespace lex {
 namespace {
 
 constexpr qsizetype kLunghezzaChiave = 10;
-
-// Lines end with CR LF in files we write; a lone CR or LF is accepted too, so that a
-// file edited elsewhere does not leave a stray CR as the "last character" of a value.
-std::vector<QByteArrayView> righe(const QByteArray& testo)
-{
-    std::vector<QByteArrayView> out;
-    const QByteArrayView t(testo);
-    qsizetype inizio = 0;
-    for (qsizetype i = 0; i < t.size(); ++i) {
-        const char c = t[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        out.push_back(t.sliced(inizio, i - inizio));
-        if (c == '\r' && i + 1 < t.size() && t[i + 1] == '\n')
-            ++i;
-        inizio = i + 1;
-    }
-    if (inizio < t.size())
-        out.push_back(t.sliced(inizio));
-    return out;
-}
 
 QByteArrayView coda(QByteArrayView riga, qsizetype n)
 {

@@ -1,5 +1,7 @@
 #include "vocab/caricamento.h"
 
+#include "vocab/righe.h"
+
 namespace lex {
 
 namespace {
@@ -10,28 +12,6 @@ bool soloSpazi(const QString& riga)
         if (c != u' ')
             return false;
     return true;
-}
-
-// Calls f(line, number) for each line; CR LF, a lone LF and a lone CR all end a line,
-// and a last line without an end is still a line.
-template <typename F>
-void perOgniRiga(QByteArrayView dati, F&& f)
-{
-    qsizetype inizio = 0;
-    int numero = 0;
-    const qsizetype n = dati.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = dati[i];
-        if (c != '\n' && c != '\r')
-            continue;
-        if (!f(dati.sliced(inizio, i - inizio), ++numero))
-            return;
-        if (c == '\r' && i + 1 < n && dati[i + 1] == '\n')
-            ++i;
-        inizio = i + 1;
-    }
-    if (inizio < n)
-        f(dati.sliced(inizio), ++numero);
 }
 
 } // namespace
@@ -60,8 +40,6 @@ EsitoCaricamento caricaVocaboli(QByteArrayView dati, Vocabolario& v)
     e.codifica = riconosciCodifica(dati);
     if (e.codifica == Codifica::Utf8ConBom)
         dati = dati.sliced(qsizetype(sizeof kBomUtf8) - 1);
-    // Line ends are ASCII bytes, which UTF-8 never uses inside a character: splitting the
-    // bytes first is safe in both encodings.
     perOgniRiga(dati, [&](QByteArrayView byte, int numero) {
         if (byte.startsWith('/'))
             return true; // comment
