@@ -1,7 +1,7 @@
 #include "review/ui/ripassoview.h"
 
 #include "shell/ui/porteqt.h"
-#include "shell/ui/twips.h"
+#include "shell/ui/elementiqt.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -13,30 +13,6 @@
 #include <QTableWidget>
 
 namespace lex::ui {
-
-namespace {
-
-void colora(QWidget* w, Colore sfondo, Colore testo)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colore(sfondo));
-    pal.setColor(QPalette::WindowText, colore(testo));
-    pal.setColor(QPalette::Text, colore(testo));
-    w->setPalette(pal);
-    w->setBackgroundRole(QPalette::Window);
-    w->setAutoFillBackground(true);
-}
-
-void colloca(QWidget* w, const Elemento& e)
-{
-    const QRect r = rettangolo(e);
-    if (w->geometry() != r)
-        w->setGeometry(r);
-    if (w->isHidden() == e.visible)
-        w->setVisible(e.visible);
-}
-
-} // namespace
 
 RipassoView::RipassoView(FinestraRipasso& regole, QWidget* genitore) : QDialog(genitore), r_(regole)
 {
@@ -128,17 +104,17 @@ RipassoView::RipassoView(FinestraRipasso& regole, QWidget* genitore) : QDialog(g
 void RipassoView::rispecchia()
 {
     const auto& m = r_.m;
-    colloca(frame1_, m.Frame1);
+    applica(frame1_, m.Frame1);
     for (int i : {0, 1}) {
         QRadioButton* o = vista_[static_cast<std::size_t>(i)];
-        colloca(o, m.vista[static_cast<std::size_t>(i)]);
+        applica(o, m.vista[static_cast<std::size_t>(i)]);
         if (o->isChecked() != m.vista[static_cast<std::size_t>(i)].selected) {
             const QSignalBlocker blocco(o);
             o->setChecked(m.vista[static_cast<std::size_t>(i)].selected);
         }
     }
 
-    colloca(elenco_, m.elenco);
+    applica(elenco_, m.elenco);
     if (righe_ != m.righe || elenco_->columnCount() != m.colonne.size()) {
         righe_ = m.righe;
         elenco_->clear();
@@ -159,15 +135,15 @@ void RipassoView::rispecchia()
             elenco_->setCurrentCell(0, 0);
     }
 
-    colloca(vuoto_, m.vuoto);
+    applica(vuoto_, m.vuoto);
     if (vuoto_->text() != m.vuoto.text)
         vuoto_->setText(m.vuoto.text);
-    colloca(nota_, m.nota);
+    applica(nota_, m.nota);
     if (nota_->text() != m.nota.text)
         nota_->setText(m.nota.text);
     for (int i : {0, 1}) {
         QPushButton* b = okay_[static_cast<std::size_t>(i)];
-        colloca(b, m.okay[static_cast<std::size_t>(i)]);
+        applica(b, m.okay[static_cast<std::size_t>(i)]);
         b->setEnabled(m.okay[static_cast<std::size_t>(i)].enabled);
     }
 }

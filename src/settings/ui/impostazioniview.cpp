@@ -3,7 +3,7 @@
 #include "shell/ui/finestreqt.h"
 #include "shell/ui/lexorioview.h"
 #include "shell/ui/porteqt.h"
-#include "shell/ui/twips.h"
+#include "shell/ui/elementiqt.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -71,27 +71,7 @@ protected:
     }
 };
 
-void colora(QWidget* w, Colore sfondo, Colore testo)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colore(sfondo));
-    pal.setColor(QPalette::WindowText, colore(testo));
-    w->setPalette(pal);
-    // Buttons paint their background with the Button role; ours stand on the window's colour.
-    w->setBackgroundRole(QPalette::Window);
-    w->setAutoFillBackground(true);
-}
-
-void applica(QWidget* w, const Elemento& e)
-{
-    const QRect r = rettangolo(e);
-    if (w->geometry() != r)
-        w->setGeometry(r);
-    if (w->toolTip() != e.tooltip)
-        w->setToolTip(e.tooltip);
-    if (w->isHidden() == e.visible)
-        w->setVisible(e.visible);
-}
+using ui::applica; // the plain widget's, beside the overloads below
 
 void applica(QAbstractButton* b, const Elemento& e)
 {
@@ -125,9 +105,6 @@ ImpostazioniView::ImpostazioniView(Impostazioni& regole, QWidget* genitore) : QD
         f->setObjectName(QLatin1String(nome));
         f->setFont(arial(e.fontSize, true));
         colora(f, e.back, e.fore);
-        QPalette pal = f->palette();
-        pal.setColor(QPalette::Text, colore(e.fore));
-        f->setPalette(pal);
         return f;
     };
     frame1_ = cornice(m.Frame1, "Frame1");
@@ -139,9 +116,6 @@ ImpostazioniView::ImpostazioniView(Impostazioni& regole, QWidget* genitore) : QD
         w->setObjectName(nome);
         w->setFont(arial(e.fontSize));
         colora(w, e.back, e.fore);
-        QPalette pal = w->palette();
-        pal.setColor(QPalette::Text, colore(e.fore));
-        w->setPalette(pal);
     };
     auto casella = [&](const Casella& e, QWidget* genitoreCasella, const QString& nome, std::function<void()> click) {
         auto* c = new Pulsante<QCheckBox>(e.text, genitoreCasella);
