@@ -20,16 +20,6 @@ QString nomeClasse(int classe)
     default: return QString::number(classe);
     }
 }
-
-int scelti(const Vocabolario& v, bool escludiSimili)
-{
-    SceltaParole s;
-    s.frequenze[0] = true;
-    for (std::size_t i = 1; i <= 4; ++i)
-        s.classi[i] = true;
-    s.escludiSimili = escludiSimili;
-    return static_cast<int>(selezionaVoci(v, s).vocabolo.size());
-}
 } // namespace
 
 QList<VoceRipasso> vocaboliUnici(const QList<VoceRipasso>& voci)
@@ -64,15 +54,16 @@ BisognoElenco bisognoElenco(const QList<VoceRipasso>& voci)
     b.vocaboli = static_cast<int>(vocaboliUnici(voci).size());
     Vocabolario v;
     caricaVocaboli(testoElencoPersonale(voci), v);
-    b.scelti = scelti(v, true);
-    b.simili = scelti(v, false) - b.scelti;
-
     SceltaParole s;
     s.frequenze[0] = true;
     for (std::size_t i = 1; i <= 4; ++i)
         s.classi[i] = true;
     s.escludiSimili = true;
     const ListeParole l = selezionaVoci(v, s);
+    b.scelti = static_cast<int>(l.vocabolo.size());
+    s.escludiSimili = false;
+    b.simili = static_cast<int>(selezionaVoci(v, s).vocabolo.size()) - b.scelti;
+
     // Wrong candidates come from the same class text, exactly as the game compares them.
     std::map<QString, int> perClasse;
     for (const QString& c : l.categoria)
