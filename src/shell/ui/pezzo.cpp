@@ -19,10 +19,8 @@ Pezzo::Pezzo(const Elemento& e, Stile stile, QWidget* genitore)
 
 void Pezzo::rispecchia(double origineLeft, double origineTop)
 {
-    // Runs for every element after every event: no copy of the element, and the text measured
-    // only when it changed.
-    const int l = px(e_.left - origineLeft), t = px(e_.top - origineTop);
-    QRect r(l, t, px(e_.left - origineLeft + e_.width) - l, px(e_.top - origineTop + e_.height) - t);
+    // Runs for every element after every event: the text is measured only when it changed.
+    QRect r = rettangolo(e_, origineLeft, origineTop);
     if (stile_.allargaAlTesto && !e_.text.isEmpty()) {
         if (misurato_ != e_.text || puntiMisurati_ != e_.fontSize) {
             misurato_ = e_.text;

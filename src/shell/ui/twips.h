@@ -14,10 +14,12 @@ namespace lex::ui {
 
 inline int px(double twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
-inline QRect rettangolo(const Elemento& e)
+// Relative to an origin in twips (the element's container), without copying the element.
+inline QRect rettangolo(const Elemento& e, double origineLeft = 0, double origineTop = 0)
 {
-    const int l = px(e.left), t = px(e.top);
-    return QRect(l, t, px(e.left + e.width) - l, px(e.top + e.height) - t);
+    const double left = e.left - origineLeft, top = e.top - origineTop;
+    const int l = px(left), t = px(top);
+    return QRect(l, t, px(left + e.width) - l, px(top + e.height) - t);
 }
 
 // The button-face mark turns into the platform's own button colour.
