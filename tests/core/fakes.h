@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dati/filesistema.h"
+#include "progressi/progressi.h"
 #include "review/archivio.h"
 #include "shell/finestre.h"
 #include "shell/lexorio.h"
@@ -36,6 +37,14 @@ public:
         avanza(ms);
     }
     void avanza(double ms) { giorno += ms / 86400000.0; }
+};
+
+// A calendar that turns its page only when told.
+class FakeCalendario : public Calendario {
+public:
+    QDate giorno{2026, 12, 8};
+    QDate oggi() override { return giorno; }
+    void avanza(int giorni) { giorno = giorno.addDays(giorni); }
 };
 
 class FakeCasuale : public Casuale {

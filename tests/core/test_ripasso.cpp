@@ -258,7 +258,7 @@ TEST(Ripasso, FileGuastoMessoDaParte)
 
     // The next game starts a new file.
     ripasso.partitaIniziata(1, "Cicero", "");
-    ripasso.parolaChiesta("verbum", "parola", "1");
+    ripasso.parolaChiesta("verbum", "parola", "1", "1");
     ripasso.rispostaGiudicata(1, "altro", false);
     ripasso.partitaFinita();
     EXPECT_EQ(archivio.inDisparte, QStringList{"ripasso.txt"});
@@ -274,7 +274,7 @@ TEST(Ripasso, FileCheNonSiPuoMettereDaParteNonSiToccaPiu)
     ripasso.carica();
     ASSERT_EQ(ripasso.avvisi().size(), 1);
     ripasso.partitaIniziata(1, "Cicero", "");
-    ripasso.parolaChiesta("verbum", "parola", "1");
+    ripasso.parolaChiesta("verbum", "parola", "1", "1");
     ripasso.rispostaGiudicata(1, "altro", false);
     ripasso.partitaFinita();
     EXPECT_EQ(parole(ripasso.dati().tutte), QStringList{"verbum:1"}); // kept for this session
@@ -293,7 +293,7 @@ TEST(Ripasso, ScritturaFallitaLoDiceNellaFinestra)
     ripasso.carica();
     EXPECT_TRUE(ripasso.avvisi().isEmpty()); // no file: nothing to say
     ripasso.partitaIniziata(1, "Cicero", "");
-    ripasso.parolaChiesta("verbum", "parola", "1");
+    ripasso.parolaChiesta("verbum", "parola", "1", "1");
     ripasso.partitaFinita();
     ASSERT_EQ(ripasso.avvisi().size(), 1);
     EXPECT_TRUE(ripasso.avvisi()[0].startsWith("Non è stato possibile scrivere ripasso.txt"));

@@ -3,6 +3,7 @@
 // this too.
 #pragma once
 
+#include "progressi/progressi.h"
 #include "review/archivio.h"
 #include "review/ripasso.h"
 #include "shell/lexorio.h"
@@ -54,10 +55,13 @@ private:
     FileQt file_;
     FinestreQt finestre_;
     Porte porte_;
-    // The review listens to the game. Made before the game and its window, it goes after them,
-    // and its pending write is finished when the window has closed.
+    // The review and the learning record listen to the game. Made before the game and its window,
+    // they go after them, and their pending writes are finished when the window has closed.
     ArchivioFile archivio_;
     Ripasso ripasso_;
+    CalendarioDiSistema calendario_;
+    Progressi progressi_;
+    OsservatoriPartita osservatori_;
     Lexorio lexorio_;
     LexorioView vista_;
 };
