@@ -769,7 +769,9 @@ PERSONAL_HEADER = [
     "/ frequenza: sempre 0. categoria: 1 nomi, 2 aggettivi e pronomi, 3 verbi,",
     "/ 4 avverbi, congiunzioni, preposizioni.",
     "/ Le righe che iniziano con '/' sono commenti. Il primo record è un titolo e non viene",
-    "/ mai chiesto. Servono almeno 100 parole, e almeno 12 per ogni categoria scelta.",
+    "/ mai chiesto. Per giocare servono almeno 7 parole; con meno di 12 la partita parte dopo un",
+    "/ avviso, e con meno di 100 il gioco avvisa quando carica l'elenco, ma si gioca lo stesso.",
+    "/ Ogni categoria ne vuole almeno 12, o le caselle ripetono le stesse traduzioni sbagliate.",
     "/ Salvare in Windows-1252 (ANSI), fine riga CR LF. Traduzioni brevi: al massimo 24 caratteri,",
     "/ significati separati da virgole. lexorio-controlla verifica un elenco prima di giocarlo.",
 ]
