@@ -121,7 +121,7 @@ TEST(Controllo, CodificaLetta)
         {"0;1;urbs;citt\xc3\xa0\r\n", "Codifica: UTF-8. Il gioco lo legge così; per usarlo con altri programmi "
                                      "conviene salvarlo in Windows-1252"},
         {"\xef\xbb\xbf" "0;1;urbs;citt\xc3\xa0\r\n", "Codifica: UTF-8 con BOM. Il gioco lo legge così;"},
-        {"\xef\xbb\xbf" "0;1;urbs;citt\xe0\r\n", "Codifica: UTF-8 con BOM, ma con byte che non sono UTF-8"},
+        {"\xef\xbb\xbf" "0;1;urbs;citt\xe0\r\n", "Codifica: UTF-8 con BOM, tranne la riga 1, in Windows-1252"},
         {"0;1;urbs;urbe\r\n", "Codifica: solo caratteri ASCII"},
         {QByteArray("\xff\xfe" "0\0;\0" "1\0;\0", 10), "salvato in UTF-16"},
     };
