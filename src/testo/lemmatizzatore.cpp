@@ -44,6 +44,22 @@ struct Enclitica {
 };
 constexpr Enclitica kEnclitiche[] = {{"que", 3}, {"ne", 2}, {"ue", 2}};
 
+// Candidates by weight, heaviest first; equal weights keep the lexicon's order.
+void ordina(Parola& p)
+{
+    std::vector<std::size_t> ordine(p.candidati.size());
+    std::iota(ordine.begin(), ordine.end(), 0);
+    std::stable_sort(ordine.begin(), ordine.end(), [&](std::size_t x, std::size_t y) { return p.pesi[x] > p.pesi[y]; });
+    std::vector<std::uint32_t> c;
+    std::vector<double> w;
+    for (std::size_t k : ordine) {
+        c.push_back(p.candidati[k]);
+        w.push_back(p.pesi[k]);
+    }
+    p.candidati = std::move(c);
+    p.pesi = std::move(w);
+}
+
 } // namespace
 
 std::vector<QStringView> pezzi(QStringView testo)
@@ -131,11 +147,11 @@ Parola Lemmatizzatore::parola(QStringView scritta) const
         const Lemma& l = lessico_.lemma(an.lemma);
         double peso = frequenze_.conteggio(l) + 0.001 * std::min(l.conteggio, 1000);
         if (participio(an.morfo))
-            peso *= 0.5;
+            peso *= 0.2;
         if (an.conEnclitica)
             peso *= 0.5;
-        if (l.proprio && !maiuscola)
-            peso *= 0.05;
+        if (l.proprio)
+            peso *= maiuscola ? 3 : 0.05;
         const auto c = std::find(p.candidati.begin(), p.candidati.end(), an.lemma);
         if (c == p.candidati.end()) {
             p.candidati.push_back(an.lemma);
@@ -145,6 +161,7 @@ Parola Lemmatizzatore::parola(QStringView scritta) const
             w = std::max(w, peso);
         }
     }
+    ordina(p);
     return p;
 }
 
@@ -162,17 +179,7 @@ void Lemmatizzatore::scegli(std::vector<Parola>& parole) const
                 if (lessico_.lemma(p.candidati[k]).nota.contains(QStringLiteral("abl")))
                     p.pesi[k] *= abl ? 4.0 : 0.25;
         }
-        std::vector<std::size_t> ordine(p.candidati.size());
-        std::iota(ordine.begin(), ordine.end(), 0);
-        std::stable_sort(ordine.begin(), ordine.end(), [&](std::size_t x, std::size_t y) { return p.pesi[x] > p.pesi[y]; });
-        std::vector<std::uint32_t> c;
-        std::vector<double> w;
-        for (std::size_t k : ordine) {
-            c.push_back(p.candidati[k]);
-            w.push_back(p.pesi[k]);
-        }
-        p.candidati = std::move(c);
-        p.pesi = std::move(w);
+        ordina(p);
     }
 }
 
