@@ -197,8 +197,8 @@ QString testoResoconto(const Resoconto& r, const QString& nome)
             out << "  riga " << riga(i) << ": " << voce(i).parola << " = " << voce(i).traduzione << "\n";
     }
     if (!r.sensiCondivisi.isEmpty()) {
-        out << "\nAvvertenza: traduzioni diverse della stessa categoria con un significato in comune;\n"
-               "  chi sceglie l'una quando è chiesta l'altra parola viene giudicato in errore:\n";
+        out << "\nPer informazione: traduzioni diverse della stessa categoria con un significato in comune;\n"
+               "  il gioco non le mette mai sulla stessa tavola come risposta sbagliata l'una dell'altra:\n";
         for (const SensoCondiviso& s : r.sensiCondivisi)
             out << "  righe " << riga(static_cast<int>(s.prima)) << " e " << riga(static_cast<int>(s.seconda)) << ": "
                 << voce(static_cast<int>(s.prima)).parola << " = " << voce(static_cast<int>(s.prima)).traduzione << " / "
