@@ -41,8 +41,7 @@ TEST_P(Coppie, BattuteNeiFumetti)
     const Scena& s = GetParam();
     test::CartellaTemporanea cartella;
     test::Banco banco;
-    LexorioModel principale = LexorioModel::progettato();
-    Impostazioni imp(principale, banco.porte);
+    Impostazioni imp(banco.porte);
     imp.mostrapersonaggio(1, s.p1);
     imp.mostrapersonaggio(2, s.p2);
     imp.Giocatori_Click(s.giocatori);
@@ -95,8 +94,7 @@ class CambioPersonaggio : public ::testing::Test {
 protected:
     test::CartellaTemporanea cartella;
     test::Banco banco;
-    LexorioModel principale = LexorioModel::progettato();
-    Impostazioni imp{principale, banco.porte};
+    Impostazioni imp{banco.porte};
 };
 
 TEST_F(CambioPersonaggio, SeiCambiTornanoAllInizio)
