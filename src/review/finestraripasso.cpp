@@ -69,8 +69,8 @@ RipassoModel RipassoModel::progettato()
     return m;
 }
 
-FinestraRipasso::FinestraRipasso(const Ripasso& ripasso, MessaggiBox& box, Archivio& archivio)
-    : m(RipassoModel::progettato()), ripasso_(ripasso), box_(box), archivio_(archivio)
+FinestraRipasso::FinestraRipasso(const Ripasso& ripasso, MessaggiBox& box, FileSistema& fs)
+    : m(RipassoModel::progettato()), ripasso_(ripasso), box_(box), fs_(fs)
 {
     m.shown = true;
     m.vista[0].selected = true;
@@ -145,7 +145,8 @@ void FinestraRipasso::salvaElenco()
         return;
     const QString elenco = QString::fromLatin1(kElencoPersonale);
     const QString copia = QString::fromLatin1(kCopiaElencoPersonale);
-    if (archivio_.esiste(elenco)) {
+    QString motivo;
+    if (fs_.esiste(elenco)) {
         const Risposta r = box_.mostra(
             QStringLiteral("Il file vocpers.txt esiste già. Sostituirlo con %1 del ripasso?\n"
                            "Quello di adesso resterà in vocpers.bak.")
@@ -153,15 +154,17 @@ void FinestraRipasso::salvaElenco()
             kTitoloFinestra, Icona::Domanda, Pulsanti::OkAnnulla);
         if (r != Risposta::Ok)
             return;
-        if (!archivio_.copia(elenco, copia)) {
-            box_.mostra(QStringLiteral("Impossibile conservare il vecchio vocpers.txt in vocpers.bak: "
-                                       "vocpers.txt è rimasto com'era."),
+        if (!fs_.copia(elenco, copia, motivo)) {
+            box_.mostra(QStringLiteral("Impossibile conservare il vecchio vocpers.txt in vocpers.bak (%1): "
+                                       "vocpers.txt è rimasto com'era.")
+                            .arg(motivo),
                         kTitoloFinestra, Icona::Errore, Pulsanti::Ok);
             return;
         }
     }
-    if (!archivio_.scrivi(elenco, testoElencoPersonale(voci))) {
-        box_.mostra(QStringLiteral("Impossibile salvare vocpers.txt."), kTitoloFinestra, Icona::Errore, Pulsanti::Ok);
+    if (!fs_.scrivi(elenco, testoElencoPersonale(voci), motivo)) {
+        box_.mostra(QStringLiteral("Impossibile salvare vocpers.txt (%1).").arg(motivo), kTitoloFinestra, Icona::Errore,
+                    Pulsanti::Ok);
         return;
     }
     salvato_ = true;

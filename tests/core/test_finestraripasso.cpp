@@ -30,17 +30,12 @@ void gioca(Ripasso& r, int giocatori, std::initializer_list<Tasto> tasti)
     r.partitaFinita();
 }
 
-QByteArray contenuto(const char* nome)
-{
-    QFile f(QString::fromLatin1(nome));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(assente)");
-}
-
 struct Finestra : ::testing::Test {
-    CartellaTemporanea cartella;
     FakeBox box;
-    FakeArchivio archivio;
-    Ripasso ripasso{archivio};
+    FakeFileSistema fs;
+    ScrittoreInDisparte scrittore{fs, ScrittoreInDisparte::Filo::Chiamante};
+    Ripasso ripasso{fs, scrittore};
+    QByteArray contenuto(const char* nome) { return fs.ha(nome) ? fs.di(nome) : QByteArray("(assente)"); }
 };
 
 } // namespace
@@ -59,13 +54,13 @@ TEST_F(Finestra, NienteDaMostrareLoDiceConGarbo)
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(testing::Message() << c.partite << " " << c.vista);
-        Ripasso r(archivio);
+        Ripasso r(fs, scrittore);
         if (c.partite == 2) {
             gioca(r, 1, {{"alfa", 1, "x"}, {"alfa", 0}});
             for (int i = 0; i < 3; ++i)
                 gioca(r, 1, {{"alfa", 0}});
         }
-        FinestraRipasso f(r, box, archivio);
+        FinestraRipasso f(r, box, fs);
         f.vista_Click(c.vista);
         EXPECT_TRUE(f.m.vuoto.visible);
         EXPECT_FALSE(f.m.elenco.visible);
@@ -73,7 +68,7 @@ TEST_F(Finestra, NienteDaMostrareLoDiceConGarbo)
         EXPECT_FALSE(f.m.okay[0].enabled);
         EXPECT_TRUE(f.m.nota.text.isEmpty());
         f.okay_Click(0); // nothing to save: nothing happens
-        EXPECT_FALSE(archivio.scritti.contains("vocpers.txt"));
+        EXPECT_FALSE(fs.scritti.contains("vocpers.txt"));
     }
 }
 
@@ -82,7 +77,7 @@ TEST_F(Finestra, LeDueListe)
     gioca(ripasso, 1, {{"beta", 1, "x"}, {"beta", 0}});
     gioca(ripasso, 2, {{"alfa", 2, "y"}, {"alfa", 1, "x"}, {"alfa", 2, "y"}, {"alfa", 0}, {"gamma", 1, ""}, {"gamma", 0}});
 
-    FinestraRipasso f(ripasso, box, archivio);
+    FinestraRipasso f(ripasso, box, fs);
     EXPECT_TRUE(f.m.shown);
     EXPECT_TRUE(f.m.vista[0].selected && !f.m.vista[1].selected);
     EXPECT_TRUE(f.m.elenco.visible && !f.m.vuoto.visible && f.m.okay[0].enabled);
@@ -111,7 +106,7 @@ TEST_F(Finestra, SalvaLaListaMostrataChiedendoPrima)
 
     // No personal list yet: written at once, the last game's words.
     {
-        FinestraRipasso f(ripasso, box, archivio);
+        FinestraRipasso f(ripasso, box, fs);
         f.okay_Click(0);
         EXPECT_TRUE(f.elencoSalvato());
         EXPECT_TRUE(f.m.shown); // the window stays open
@@ -127,7 +122,7 @@ TEST_F(Finestra, SalvaLaListaMostrataChiedendoPrima)
     box.mostrati.clear();
     box.risposte = {Risposta::Annulla};
     {
-        FinestraRipasso f(ripasso, box, archivio);
+        FinestraRipasso f(ripasso, box, fs);
         f.vista_Click(1);
         f.okay_Click(0);
         EXPECT_FALSE(f.elencoSalvato());
@@ -140,22 +135,24 @@ TEST_F(Finestra, SalvaLaListaMostrataChiedendoPrima)
 
     // A vocpers.bak that cannot be written: the list stays as it was.
     box.mostrati.clear();
-    archivio.guasti = {"vocpers.bak"};
+    fs.bloccati = {"vocpers.bak"};
     {
-        FinestraRipasso f(ripasso, box, archivio);
+        FinestraRipasso f(ripasso, box, fs);
         f.vista_Click(1);
         f.okay_Click(0);
         EXPECT_FALSE(f.elencoSalvato());
     }
     ASSERT_EQ(box.mostrati.size(), 2u);
     EXPECT_EQ(box.mostrati[1].icona, Icona::Errore);
+    EXPECT_EQ(box.mostrati[1].testo, "Impossibile conservare il vecchio vocpers.txt in vocpers.bak (Read-only file "
+                                     "system): vocpers.txt è rimasto com'era.");
     EXPECT_EQ(contenuto("vocpers.txt"), primo);
 
     // OK: the old list kept whole in vocpers.bak, the new one in its place.
     box.mostrati.clear();
-    archivio.guasti.clear();
+    fs.bloccati.clear();
     {
-        FinestraRipasso f(ripasso, box, archivio);
+        FinestraRipasso f(ripasso, box, fs);
         f.vista_Click(1);
         f.okay_Click(0);
         EXPECT_TRUE(f.elencoSalvato());
@@ -164,11 +161,13 @@ TEST_F(Finestra, SalvaLaListaMostrataChiedendoPrima)
     EXPECT_TRUE(contenuto("vocpers.txt").endsWith("\r\n0;1;alfa;t-alfa\r\n0;1;beta;t-beta\r\n"));
 
     // A list that cannot be written is said so, and nothing counts as saved.
+    const QByteArray secondo = contenuto("vocpers.txt");
     box.mostrati.clear();
-    archivio.guasti = {"vocpers.txt"};
-    FinestraRipasso f(ripasso, box, archivio);
+    fs.bloccati = {"vocpers.txt"};
+    FinestraRipasso f(ripasso, box, fs);
     f.okay_Click(0);
     EXPECT_FALSE(f.elencoSalvato());
     ASSERT_EQ(box.mostrati.size(), 2u);
-    EXPECT_EQ(box.mostrati[1].testo, "Impossibile salvare vocpers.txt.");
+    EXPECT_EQ(box.mostrati[1].testo, "Impossibile salvare vocpers.txt (Read-only file system).");
+    EXPECT_EQ(contenuto("vocpers.txt"), secondo);
 }

@@ -39,7 +39,6 @@ class Coppie : public ::testing::TestWithParam<Scena> {};
 TEST_P(Coppie, BattuteNeiFumetti)
 {
     const Scena& s = GetParam();
-    test::CartellaTemporanea cartella;
     test::Banco banco;
     LexorioModel principale = LexorioModel::progettato();
     Impostazioni imp(principale, banco.porte);
@@ -93,7 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 class CambioPersonaggio : public ::testing::Test {
 protected:
-    test::CartellaTemporanea cartella;
     test::Banco banco;
     LexorioModel principale = LexorioModel::progettato();
     Impostazioni imp{principale, banco.porte};
