@@ -1,8 +1,11 @@
 // Lexorio: wires the real ports, the channels, the rules and the main window, then runs.
 #include "dati/ui/filesistemaqt.h"
+#include "dati/unasolapartita.h"
 #include "shell/ui/gioco.h"
+#include "shell/ui/porteqt.h"
 
 #include <QApplication>
+#include <QDir>
 #include <cstdio>
 #include <cstdlib>
 
@@ -34,6 +37,13 @@ int main(int argc, char** argv)
     // Installed, the game plays in the player's data directory (unless started beside its files).
     if (!lex::ui::entraNellaCartellaDati())
         return 1;
+    // One game per data folder, held until the process ends.
+    lex::UnaSolaPartita unaSola(QDir::currentPath());
+    {
+        lex::ui::MessaggiBoxQt box;
+        if (!unaSola.prendiOAvvisa(box))
+            return 1;
+    }
     caratteri.attendi();
     lex::ui::Gioco gioco;
     gioco.avvia();

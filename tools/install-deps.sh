@@ -23,7 +23,7 @@ PKGS=(
 # --ci what the CI's extra stages need: clang with its sanitizer and libFuzzer runtimes.
 for option in "$@"; do
   case "$option" in
-    --tools) PKGS+=(collatinus whitakers-words-data whitakers-words sox xdotool imagemagick librsvg2-bin) ;;
+    --tools) PKGS+=(collatinus whitakers-words-data whitakers-words mythes-it sox xdotool imagemagick librsvg2-bin) ;;
     --package) PKGS+=(file lintian debootstrap) ;;
     --ci) PKGS+=(clang libclang-rt-14-dev) ;;
   esac

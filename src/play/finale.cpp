@@ -1,6 +1,7 @@
 // The end of a game: balloons with the characters' lines, the loser's poses and falling
 // head, and the quick closing ticks that end on the restart prompt.
 #include "play/tempo.h"
+#include "settings/personaggi.h"
 #include "shell/lexorio.h"
 
 namespace lex {
@@ -16,19 +17,19 @@ void Lexorio::finepartita()
 
     if (s.numgiocatori == 1) {
         m.battuta[1].left = m.fumetto[2].left + 120;
-        m.battuta[1].text = m.Imr[4].tag;
+        m.battuta[1].text = personaggio(s.personaggio[1]).battute[1];
         m.fumetto[2].visible = true;
         m.battuta[1].visible = true;
         // The hidden left head only times the wait for the prompt: start it where a falling
         // head starts, so every one-player game waits the same.
         m.Iml[7].top = m.figura[2].top + 105;
     }
-    auto sconfitta = [this](std::array<Elemento, 8>& perdente, std::array<Elemento, 8>& vincente, std::size_t p,
+    auto sconfitta = [this](std::array<Elemento, 8>& perdente, std::size_t p,
                             int fumettoVittoria, int fumettoSconfitta, double scartoTesta) {
         m.figura[p].picture = perdente[6].picture;
-        m.battuta[1].text = vincente[4].tag;
+        m.battuta[1].text = personaggio(s.personaggio[3 - p]).battute[1];
         m.battuta[1].left = m.fumetto[static_cast<std::size_t>(fumettoVittoria)].left + 120;
-        m.battuta[2].text = perdente[5].tag;
+        m.battuta[2].text = personaggio(s.personaggio[p]).battute[2];
         m.battuta[2].left = m.fumetto[static_cast<std::size_t>(fumettoSconfitta)].left + 150;
         m.fumetto[static_cast<std::size_t>(fumettoVittoria)].visible = true;
         m.fumetto[static_cast<std::size_t>(fumettoSconfitta)].visible = true;
@@ -38,9 +39,9 @@ void Lexorio::finepartita()
         perdente[7].visible = true; // the view keeps the falling heads above everything
     };
     if (s.bloccato[1])
-        sconfitta(m.Imr, m.Iml, 1, 1, 4, 0);
+        sconfitta(m.Imr, 1, 1, 4, 0);
     if (s.bloccato[2])
-        sconfitta(m.Iml, m.Imr, 2, 2, 3, 135);
+        sconfitta(m.Iml, 2, 2, 3, 135);
 
     m.Timer1.interval = 50;
     attendiOltreUnSecondo(porte.orologio, porte.eventi);

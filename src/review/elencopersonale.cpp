@@ -4,6 +4,8 @@
 #include "vocab/cp1252.h"
 #include "vocab/selezione.h"
 
+#include <QCryptographicHash>
+
 #include <map>
 
 namespace lex {
@@ -37,15 +39,50 @@ QList<VoceRipasso> vocaboliUnici(const QList<VoceRipasso>& voci)
 
 QByteArray testoElencoPersonale(const QList<VoceRipasso>& voci)
 {
+    QStringList parole;
+    for (const VoceRipasso& v : vocaboliUnici(voci))
+        parole << QStringLiteral("0;") + v.categoria + u';' + v.parola + u';' + v.traduzione;
+    // The signature tells a list the review wrote from one changed by hand afterwards, which a
+    // later save must never write over.
+    const QByteArray firma =
+        QCryptographicHash::hash(cp1252::codifica(parole.join(u'\n')), QCryptographicHash::Sha256).toHex().left(8);
     QStringList t{
-        QStringLiteral("/ Lexorio: elenco personale salvato dal ripasso degli errori."),
+        QStringLiteral("/ Lexorio: elenco personale salvato dal ripasso degli errori (firma %1).")
+            .arg(QString::fromLatin1(firma)),
         QStringLiteral("/ Si gioca spuntando 'Elenco personale (vocpers.txt)' nelle impostazioni."),
         QStringLiteral("/   frequenza;categoria;parola latina;traduzione italiana"),
         QStringLiteral("0;0;Lexorio;Elenco personale: ripasso degli errori"),
     };
-    for (const VoceRipasso& v : vocaboliUnici(voci))
-        t << QStringLiteral("0;") + v.categoria + u';' + v.parola + u';' + v.traduzione;
+    t << parole;
     return cp1252::codifica(t.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
+bool scrittoDalRipasso(QByteArrayView testo)
+{
+    Vocabolario v;
+    caricaVocaboli(testo, v);
+    QList<VoceRipasso> voci;
+    for (int i = 1; i <= v.ultimovoc; ++i) {
+        const Voce& r = v.righe[static_cast<std::size_t>(i)];
+        voci.append({r.categoria, r.parola, r.traduzione, 1, 0, {}});
+    }
+    // Written again from its own words it comes out the same, signature included, byte for byte.
+    return testoElencoPersonale(voci) == testo;
+}
+
+CopiaElenco copiaPerElenco(FileSistema& fs)
+{
+    constexpr qint64 kMassimo = 4 << 20; // far beyond 1801 records: a larger file is not the review's
+    for (int i = 1; i <= kCopieElenco; ++i) {
+        const QString nome = i == 1 ? QStringLiteral("vocpers.bak") : QStringLiteral("vocpers-%1.bak").arg(i);
+        if (!fs.esiste(nome))
+            return {nome, false};
+        QByteArray testo;
+        QString motivo;
+        if (fs.leggi(nome, testo, motivo, kMassimo) == Lettura::Letta && scrittoDalRipasso(testo))
+            return {nome, true};
+    }
+    return {};
 }
 
 BisognoElenco bisognoElenco(const QList<VoceRipasso>& voci)

@@ -2,6 +2,7 @@
 // before the game's set-up plays it well.
 #pragma once
 
+#include "dati/filesistema.h"
 #include "review/ripasso.h"
 #include "vocab/selezione.h" // kParoleMinime, kParoleSenzaAvviso
 
@@ -15,6 +16,19 @@ QList<VoceRipasso> vocaboliUnici(const QList<VoceRipasso>& voci);
 // The vocabulary format, Windows-1252 with CR LF: a few comment lines, a first record that is the
 // list's title (the game never asks it), then "0;class;word;translation" for each word.
 QByteArray testoElencoPersonale(const QList<VoceRipasso>& voci);
+
+// A list the review wrote and nobody changed since: the only kind of copy a later save may replace.
+bool scrittoDalRipasso(QByteArrayView testo);
+
+// Where the list in vocpers.txt is kept before the review replaces it: vocpers.bak, vocpers-2.bak, ...
+// the first that is free or holds a list the review wrote itself, so a teacher's list is never
+// written over. Empty when all of them hold other lists.
+struct CopiaElenco {
+    QString nome;
+    bool sostituisce = false; // an earlier review list is there
+};
+CopiaElenco copiaPerElenco(FileSistema& fs);
+inline constexpr int kCopieElenco = 99;
 
 // What the set-up would make of the saved list, counted with the game's own loader and selection:
 // every class ticked and "Escludi simili" ticked, as the settings window starts.

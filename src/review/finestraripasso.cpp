@@ -144,23 +144,46 @@ void FinestraRipasso::salvaElenco()
     if (voci.isEmpty())
         return;
     const QString elenco = QString::fromLatin1(kElencoPersonale);
-    const QString copia = QString::fromLatin1(kCopiaElencoPersonale);
-    QString motivo;
-    if (fs_.esiste(elenco)) {
-        const Risposta r = box_.mostra(
-            QStringLiteral("Il file vocpers.txt esiste già. Sostituirlo con %1 del ripasso?\n"
-                           "Quello di adesso resterà in vocpers.bak.")
-                .arg(vocaboli(voci.size())),
-            kTitoloFinestra, Icona::Domanda, Pulsanti::OkAnnulla);
-        if (r != Risposta::Ok)
-            return;
-        if (!fs_.copia(elenco, copia, motivo)) {
-            box_.mostra(QStringLiteral("Impossibile conservare il vecchio vocpers.txt in vocpers.bak (%1): "
-                                       "vocpers.txt è rimasto com'era.")
-                            .arg(motivo),
+    const BisognoElenco bisogno = bisognoElenco(voci);
+    // Without "Escludi simili" every word plays: fewer than that can not start a game at all.
+    const int mancano = std::max(0, kParoleMinime - bisogno.vocaboli);
+
+    QStringList domanda;
+    if (mancano > 0)
+        domanda << (voci.size() == 1 ? QStringLiteral("Un solo vocabolo non basta") : QStringLiteral("%1 vocaboli non bastano").arg(voci.size()))
+                       + QStringLiteral(" per una partita: il gioco ne vuole almeno %1. Una volta salvato l'elenco, "
+                                        "prima di giocarlo bisognerà aggiungere a mano almeno %2.")
+                             .arg(kParoleMinime)
+                             .arg(vocaboli(mancano));
+    CopiaElenco copia;
+    const bool esiste = fs_.esiste(elenco);
+    if (esiste) {
+        copia = copiaPerElenco(fs_);
+        if (copia.nome.isEmpty()) {
+            box_.mostra(QStringLiteral("Ci sono già %1 copie di vecchi elenchi (da vocpers.bak a vocpers-%1.bak): "
+                                       "spostarne o cancellarne qualcuna, poi salvare di nuovo.")
+                            .arg(kCopieElenco),
                         kTitoloFinestra, Icona::Errore, Pulsanti::Ok);
             return;
         }
+        domanda << QStringLiteral("Il file vocpers.txt esiste già. Sostituirlo con %1 del ripasso?").arg(vocaboli(voci.size()))
+                << QStringLiteral("Quello di adesso resterà in %1%2. Il gioco non sovrascrive mai un elenco che non ha "
+                                  "scritto il ripasso: le altre copie restano come sono.")
+                       .arg(copia.nome,
+                            copia.sostituisce ? QStringLiteral(", al posto di un elenco salvato prima dal ripasso")
+                                              : QString());
+    } else if (mancano > 0) {
+        domanda << QStringLiteral("Salvarli lo stesso?");
+    }
+    if (!domanda.isEmpty()
+        && box_.mostra(domanda.join(u'\n'), kTitoloFinestra, Icona::Domanda, Pulsanti::OkAnnulla) != Risposta::Ok)
+        return;
+    QString motivo;
+    if (esiste && !fs_.copia(elenco, copia.nome, motivo)) {
+        box_.mostra(QStringLiteral("Impossibile conservare il vecchio vocpers.txt in %1 (%2): vocpers.txt è rimasto com'era.")
+                        .arg(copia.nome, motivo),
+                    kTitoloFinestra, Icona::Errore, Pulsanti::Ok);
+        return;
     }
     if (!fs_.scrivi(elenco, testoElencoPersonale(voci), motivo)) {
         box_.mostra(QStringLiteral("Impossibile salvare vocpers.txt (%1).").arg(motivo), kTitoloFinestra, Icona::Errore,
@@ -168,9 +191,18 @@ void FinestraRipasso::salvaElenco()
         return;
     }
     salvato_ = true;
-    QString fatto = QStringLiteral("Salvati in vocpers.txt: %1.\n\nPer giocarli, nelle impostazioni spuntare "
-                                   "\"Elenco personale (vocpers.txt)\".")
-                        .arg(vocaboli(voci.size()));
+    QString fatto = QStringLiteral("Salvati in vocpers.txt: %1.\n\n").arg(vocaboli(voci.size()));
+    if (mancano > 0) {
+        fatto += QStringLiteral("Non bastano ancora per una partita. Prima di spuntare \"Elenco personale (vocpers.txt)\" "
+                                "nelle impostazioni, aggiungere a vocpers.txt almeno %1, una riga "
+                                "\"0;classe;parola;traduzione\" ciascuno (classe 1 nomi, 2 aggettivi e pronomi, 3 verbi, "
+                                "4 avverbi, cong., prep.). Il programma lexorio-controlla dice se l'elenco è pronto.")
+                     .arg(vocaboli(mancano));
+        box_.mostra(fatto, kTitoloFinestra, Icona::Avviso, Pulsanti::Ok);
+        return;
+    }
+    fatto += QStringLiteral("Per giocarli, nelle impostazioni spuntare \"Elenco personale (vocpers.txt)\"");
+    fatto += bisogno.scelti < kParoleMinime ? QStringLiteral(" e togliere la spunta a \"Escludi simili\".") : QStringLiteral(".");
     if (voci.size() < 100)
         fatto += QStringLiteral(" Il gioco avviserà che il file ha meno di 100 vocaboli: per un elenco di ripasso "
                                 "è normale.");

@@ -13,7 +13,6 @@
 namespace lex {
 
 inline constexpr const char* kElencoPersonale = "vocpers.txt";
-inline constexpr const char* kCopiaElencoPersonale = "vocpers.bak";
 
 struct Bottone : Elemento {
     bool enabled = true;

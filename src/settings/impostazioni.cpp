@@ -34,6 +34,11 @@ std::size_t u(int i)
 
 } // namespace
 
+int quantePerRiga(int riga)
+{
+    return 10 * (riga + 1);
+}
+
 int rigaPerQuante(const QString& quante)
 {
     const int n = numeroIniziale(quante.toLatin1());
@@ -44,23 +49,23 @@ int rigaPerQuante(const QString& quante)
     return std::clamp(riga, 0, kRighe - 1);
 }
 
-Impostazioni::Impostazioni(LexorioModel& principale, Porte porte)
-    : m(ImpostazioniModel::progettato()), principale_(principale), porte_(porte)
+Impostazioni::Impostazioni(Porte porte, Precedente precedente)
+    : m(ImpostazioniModel::progettato()), porte_(porte), partitaAccettata_(precedente.partitaAccettata)
 {
     mostrapersonaggio(1, 1);
     mostrapersonaggio(2, 2);
 
     // Characters accepted at an earlier O.K. come back.
-    if (const int n = numeroPersonaggio(principale_.foto1.tag))
-        mostrapersonaggio(1, n);
-    if (const int n = numeroPersonaggio(principale_.foto2.tag))
-        mostrapersonaggio(2, n);
+    if (personaggioValido(precedente.personaggio1))
+        mostrapersonaggio(1, precedente.personaggio1);
+    if (personaggioValido(precedente.personaggio2))
+        mostrapersonaggio(2, precedente.personaggio2);
 
     for (Elemento* e : {&m.nomefoto[0], &m.Picture1[1], &m.Picture1[2], &m.Picture1[3], &m.Picture1[4],
                         &m.battuta[1], &m.battuta[2], &m.nomefoto[1], &m.nomefoto[2]})
         e->visible = true;
 
-    if (principale_.tag != QLatin1String("giaimpostato"))
+    if (!partitaAccettata_)
         leggiimpostazioni();
 
     m.Giocatori[1].tooltip =
@@ -85,8 +90,8 @@ Impostazioni::Impostazioni(LexorioModel& principale, Porte porte)
     m.window.left = (porte_.misure.larghezzaSchermo() - (m.window.width + b.larghezza)) / 2;
 
     m.quverbi.rows.clear();
-    for (int n = 10; n <= 50; n += 10)
-        m.quverbi.rows << QString::number(n) + QStringLiteral(" vocaboli");
+    for (int riga = 0; riga < kRighe; ++riga)
+        m.quverbi.rows << QString::number(quantePerRiga(riga)) + QStringLiteral(" vocaboli");
     selezionaRigaQuverbi();
 
     if (m.Giocatori[1].selected)
@@ -102,7 +107,6 @@ void Impostazioni::attivazione()
 {
     m.shown = true;
     m.window.visible = true;
-    principale_.windowShown = false;
     m.Frame2.tag.clear();
     selezionaRigaQuverbi();
 }
@@ -319,19 +323,6 @@ void Impostazioni::okay_Click(int i)
         return;
     }
     m.tag = QStringLiteral("fatto");
-
-    auto consegna = [&](int g, Elemento& foto, std::array<Elemento, 8>& im) {
-        const Personaggio& p = personaggio(personaggioDi(g));
-        foto.picture = m.Picture1[u(g)].picture;
-        foto.tooltip = m.battuta[u(g)].text;
-        foto.tag = p.nome;
-        im[4].tag = p.battute[1];
-        im[5].tag = p.battute[2];
-    };
-    consegna(1, principale_.foto1, principale_.Imr);
-    consegna(2, principale_.foto2, principale_.Iml);
-    principale_.Timer1.interval = 600 - 100 * m.velox.value;
-
     m.shown = false;
     m.window.visible = false;
 }
@@ -349,8 +340,7 @@ ImpostazioniPartita Impostazioni::record() const
     r.giocatore2 = personaggioDi(2);
     r.velocita = m.velox.value;
     const int riga = m.quverbi.selected;
-    r.quante = riga >= 0 && riga < m.quverbi.rows.size() ? numeroIniziale(m.quverbi.rows[riga].left(2).toLatin1())
-                                                         : numeroIniziale(m.quverbi.tag.toLatin1());
+    r.quante = riga >= 0 && riga < m.quverbi.rows.size() ? quantePerRiga(riga) : numeroIniziale(m.quverbi.tag.toLatin1());
     for (int i = 1; i <= 4; ++i) {
         r.classi[u(i)] = m.Chclassi[u(i)].ticked();
         r.frequenze[u(i)] = m.Chfreq[u(i)].ticked();

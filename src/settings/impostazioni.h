@@ -1,20 +1,35 @@
 // The settings window's rules: creation (reading "lexorio.ini" while no game was accepted),
 // the characters, the invariants, the changed mark, saving, and the hand-over on O.K.
 // The view forwards the window's events here and mirrors the model afterwards; the window
-// is shown while m.shown is true.
+// is shown while m.shown is true. The game sees none of the controls: it gives a Precedente
+// at creation and the choices of an earlier game to pre-fill, and takes a Consegna after O.K.
 #pragma once
 
 #include "settings/impostazionimodel.h"
 #include "settings/impostazionipartita.h"
 #include "shell/finestre.h"
-#include "shell/modello.h"
+
+#include <array>
 
 namespace lex {
+
+// What the window learns from the game when it is created.
+struct Precedente {
+    bool partitaAccettata = false;      // a game was set up before: the stored file is left alone
+    int personaggio1 = 0, personaggio2 = 0; // the characters of the last O.K., 0 before the first
+};
+
+// What O.K. hands to the game.
+struct Consegna {
+    ImpostazioniPartita scelte;
+    std::array<QString, 2> battute;     // players 1 and 2: the balloon line each showed at O.K.
+    bool sceltaCambiata = false;        // a word-choice box was clicked since the window became active
+};
 
 class Impostazioni {
 public:
     // Runs the window's creation; the window stays hidden.
-    Impostazioni(LexorioModel& principale, Porte porte);
+    explicit Impostazioni(Porte porte, Precedente precedente = {});
 
     ImpostazioniModel m;
 
@@ -42,6 +57,13 @@ public:
 
     // The settings as the controls show them.
     ImpostazioniPartita record() const;
+    // The window was closed by O.K. (not by "&Uscita (esc)").
+    bool confermata() const;
+    // The hand-over of an O.K.; meaningful once confermata().
+    Consegna consegna() const;
+    // An earlier game's choices into the controls, as a click on each would leave them; the
+    // wanted word count waits in the list's tag until the window becomes active.
+    void precompila(const ImpostazioniPartita& r, int quante);
     // The character a player's place holds (1..6), read from its tag.
     int personaggioDi(int giocatore) const;
     // Selects the list row for the wanted word count held in the list's tag.
@@ -52,9 +74,12 @@ private:
     void almenoUnaClasse();
     bool dueGiocatori() const { return m.Giocatori[2].selected; }
 
-    LexorioModel& principale_;
     Porte porte_;
+    bool partitaAccettata_;
 };
+
+// The word count of a list row: 10, 20, ... 50 from row 0.
+int quantePerRiga(int riga);
 
 // The list row (0 = "10 vocaboli") for a wanted word count given as text; rows follow
 // count / 10 - 1 with halves going to the even row, and row 1 stands when the count reads as 0.

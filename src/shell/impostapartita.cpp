@@ -1,6 +1,7 @@
 // Starting a game: the settings window, then everything the first word needs.
 #include "board/disposizione.h"
 #include "settings/impostazioni.h"
+#include "settings/personaggi.h"
 #include "shell/fatale.h"
 #include "shell/lexorio.h"
 #include "vocab/selezione.h"
@@ -8,46 +9,20 @@
 namespace lex {
 
 namespace {
-const QString kGiaImpostato = QStringLiteral("giaimpostato");
 const QString kPersonale = QStringLiteral("vocpers.txt");
 const QString kPrincipale = QStringLiteral("vocaboli.txt");
-
-// The i-th character of a stored states text, read as a number.
-int casella(const QString& stati, std::size_t i)
-{
-    const auto k = static_cast<qsizetype>(i);
-    return k < stati.size() && stati[k].isDigit() ? stati[k].digitValue() : 0;
-}
-
-QString stati(const auto& caselle)
-{
-    QString t;
-    for (std::size_t i = 1; i <= 4; ++i)
-        t += QString::number(caselle[i].value);
-    return t;
-}
 } // namespace
 
 // The settings window shows the previous game's choices instead of the stored file.
 void Lexorio::precompilaImpostazioni()
 {
-    auto& imp = impostazioni();
-    auto& w = imp.m;
-    // Selecting by code has the effect of a click: player 2's corner follows it.
-    imp.Giocatori_Click(s.numgiocatori == 1 ? 1 : 2);
-    w.musica.value = s.conmusica ? 1 : 0;
-    w.suoni.value = s.consuoni ? 1 : 0;
-    w.similino.value = s.escludisimili ? 1 : 0;
-    imp.velox_Change(s.velocitascelta);
-    if (s.filevoc == kPersonale) {
-        w.Frame3.visible = false;
-        w.Chfreq[0].value = 1;
-    }
-    for (std::size_t i = 1; i <= 4; ++i)
-        w.Chclassi[i].value = casella(s.classiscelte, i - 1);
-    for (std::size_t i = 1; i <= 4; ++i)
-        w.Chfreq[i].value = casella(s.frequenzescelte, i - 1);
-    w.quverbi.tag = QString::number(s.totalevocaboli);
+    ImpostazioniPartita r = s.scelte;
+    r.giocatori = s.numgiocatori == 1 ? 1 : 2;
+    r.musica = s.conmusica ? 1 : 0;
+    r.suoni = s.consuoni ? 1 : 0;
+    r.confronta = s.scelte.confronta ? 1 : 0;
+    r.personale = s.filevoc == kPersonale;
+    impostazioni().precompila(r, static_cast<int>(s.totalevocaboli));
 }
 
 void Lexorio::impostapartita()
@@ -74,48 +49,46 @@ void Lexorio::impostapartita()
     } guardia{inImpostapartita_};
 
     for (;;) {
-        if (m.tag == kGiaImpostato)
+        if (s.impostata)
             precompilaImpostazioni();
+        m.windowShown = false; // the settings window stands in for the board while it is open
         porte.finestre.mostraImpostazioni(impostazioni());
         s.vocabolifatti = 0;
         s.finita = 0;
-        auto& w = impostazioni().m;
-        if (w.tag != QLatin1String("fatto")) {
+        if (!impostazioni().confermata()) {
             distruggiImpostazioni();
             m.windowShown = true;
             return;
         }
+        const Consegna c = impostazioni().consegna();
+        consegnaPersonaggi(c);
 
-        s.conmusica = w.musica.value;
+        s.scelte = c.scelte;
+        s.conmusica = c.scelte.musica;
         aggiornamusica();
-        s.nome[1] = m.foto1.tag;
-        s.nome[2] = m.foto2.tag;
+        s.nome[1] = personaggio(s.personaggio[1]).nome;
+        s.nome[2] = personaggio(s.personaggio[2]).nome;
         componiistruzioni();
-        s.escludisimili = w.similino.value;
-        s.filevoc = w.Chfreq[0].value == 1 ? kPersonale : kPrincipale;
+        s.filevoc = c.scelte.personale ? kPersonale : kPrincipale;
+        // A file read anew is picked anew. A click on the list's box has marked it already,
+        // except for a personal list that the review has just saved over the loaded one.
+        bool daSelezionare = !s.impostata || c.sceltaCambiata;
         if (s.filecaricato != s.filevoc) {
             aprivocaboli(s.filevoc);
             s.filecaricato = s.filevoc;
-            // A file read anew is picked anew. A click on the list's box has marked it already,
-            // except for a personal list that the review has just saved over the loaded one.
-            w.Frame2.tag = QStringLiteral("cambiato");
+            daSelezionare = true;
         }
-        selezionaparole();
-        s.numgiocatori = w.Giocatori[1].selected ? 1 : 2;
-        s.consuoni = w.suoni.value;
-        s.velocitascelta = w.velox.value;
-        if (w.quverbi.selected >= 0 && w.quverbi.selected < w.quverbi.rows.size()) {
-            const double n = valoreIniziale(w.quverbi.rows[w.quverbi.selected]);
-            if (n >= 1)
-                s.totalevocaboli = n;
-        }
+        if (daSelezionare)
+            selezionaparole();
+        s.numgiocatori = c.scelte.giocatori == 1 ? 1 : 2;
+        s.consuoni = c.scelte.suoni;
+        if (c.scelte.quante >= 1)
+            s.totalevocaboli = c.scelte.quante;
         if (s.totalevocaboli < 1)
             s.totalevocaboli = 10; // never divide by zero on a list with nothing picked
-        s.classiscelte = stati(w.Chclassi);
-        s.frequenzescelte = stati(w.Chfreq);
         distruggiImpostazioni();
 
-        m.tag = kGiaImpostato;
+        s.impostata = true;
         for (std::size_t i = 1; i <= 4; ++i)
             m.fumetto[i].visible = false;
         m.battuta[1].visible = m.battuta[2].visible = false;
@@ -150,6 +123,19 @@ void Lexorio::impostapartita()
     mostrapunti();
     m.Iml[7].visible = m.Imr[7].visible = false;
     prossimaparola();
+}
+
+// O.K. gives the board the players' photos with their balloon lines, and the game's pace,
+// whether or not the set-up then finds enough words.
+void Lexorio::consegnaPersonaggi(const Consegna& c)
+{
+    s.personaggio[1] = c.scelte.giocatore1;
+    s.personaggio[2] = c.scelte.giocatore2;
+    m.foto1.picture = QStringLiteral("foto%1").arg(c.scelte.giocatore1);
+    m.foto1.tooltip = c.battute[0];
+    m.foto2.picture = QStringLiteral("foto%1").arg(c.scelte.giocatore2);
+    m.foto2.tooltip = c.battute[1];
+    m.Timer1.interval = 600 - 100 * c.scelte.velocita;
 }
 
 } // namespace lex

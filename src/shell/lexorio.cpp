@@ -2,6 +2,7 @@
 
 #include "board/disposizione.h"
 #include "settings/impostazioni.h"
+#include "settings/personaggi.h"
 #include "shell/fatale.h"
 
 namespace lex {
@@ -45,11 +46,11 @@ void Lexorio::avvio()
         aprivocaboli(QStringLiteral("vocaboli.txt"));
     });
     gestore.passo([&] {
-        if (impostazioni().m.musica.value == 1)
+        if (impostazioni().record().musica == 1)
             s.conmusica = -1;
     });
     gestore.passo([&] {
-        if (impostazioni().m.suoni.value == 1) {
+        if (impostazioni().record().suoni == 1) {
             s.consuoni = -1;
             suona(QStringLiteral("Vittoria"));
         }
@@ -105,7 +106,7 @@ void Lexorio::chiusura()
 Impostazioni& Lexorio::impostazioni()
 {
     if (!imp_)
-        imp_ = std::make_unique<Impostazioni>(m, porte);
+        imp_ = std::make_unique<Impostazioni>(porte, Precedente{s.impostata, s.personaggio[1], s.personaggio[2]});
     return *imp_;
 }
 
@@ -131,10 +132,11 @@ void Lexorio::Timer1_Timer()
 
 void Lexorio::tickIdle()
 {
-    auto& imp = impostazioni();
+    // The settings window is created here when it does not exist, as every reference creates it.
+    impostazioni();
     auto fotoCasuale = [&] {
-        const int k = static_cast<int>(6 * porte.casuale.r()) + 1;
-        return imp.m.foto[static_cast<std::size_t>(k)].picture;
+        const int k = static_cast<int>(kNumeroPersonaggi * porte.casuale.r()) + 1;
+        return QStringLiteral("foto%1").arg(k);
     };
     m.foto1.picture = fotoCasuale();
     m.foto2.picture = fotoCasuale();

@@ -15,6 +15,7 @@
 namespace lex {
 
 class Impostazioni;
+struct Consegna;
 
 class Lexorio {
 public:
@@ -72,6 +73,7 @@ private:
     void tickGioco();
     void giudica(int p);                // a player's answer key, against the box lit now
     void precompilaImpostazioni();      // the previous game's choices into the settings window
+    void consegnaPersonaggi(const Consegna& c);
     bool inTick_ = false;               // a tick never runs inside a tick
     bool inImpostapartita_ = false;     // never a second settings window
     bool impostapartitaInAttesa_ = false; // asked for inside a tick: runs once the tick has returned

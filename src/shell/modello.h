@@ -11,7 +11,6 @@ namespace lex {
 
 struct LexorioModel {
     QString caption = QStringLiteral("Lexorio !");
-    QString tag;                     // "giaimpostato" once a game was set up
     Elemento window;                 // left/top: the whole window's corner on screen; width/height: the inner area
     bool windowShown = false;
 

@@ -1,6 +1,8 @@
 // The game variables of the main window: the one record that outlives a single event.
 #pragma once
 
+#include "settings/impostazionipartita.h"
+
 #include <QString>
 #include <array>
 
@@ -33,10 +35,9 @@ struct StatoGioco {
     // Options and vocabulary
     int conmusica = 0;
     int consuoni = 0;
-    int escludisimili = 0;
-    QString classiscelte;
-    QString frequenzescelte;
-    int velocitascelta = 0;
+    bool impostata = false;          // a game was set up (its settings window confirmed) since start-up
+    ImpostazioniPartita scelte;      // the choices of the last O.K., shown again at the next set-up
+    std::array<int, 3> personaggio{}; // players 1, 2: the characters of the last O.K. (0 none yet)
     QString filevoc;
     QString filecaricato;
 

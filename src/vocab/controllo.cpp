@@ -2,6 +2,7 @@
 
 #include "vocab/selezione.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace lex {
@@ -64,6 +65,18 @@ QString descriviCodifica(const Resoconto& r)
     return QStringLiteral("Codifica: UTF-8 con BOM. Il gioco lo legge così; ") + altri;
 }
 
+// The game reads the personal list when it is chosen, the main one at start-up; past the limit it
+// shows the report and ends.
+QString troppeDifettose(const QString& nome, int ultimaLetta)
+{
+    const bool principale = QFileInfo(nome).fileName() == QLatin1String("vocaboli.txt");
+    return QStringLiteral("  Troppe righe difettose: %1\n  il gioco mostra queste righe in un messaggio intitolato "
+                          "\"Troppi record difettosi nel file %2\"\n  e si chiude, senza leggere il file oltre la riga %3.\n")
+        .arg(principale ? QStringLiteral("all'avvio") : QStringLiteral("quando nelle impostazioni si sceglie \"Elenco personale\","),
+             principale ? QStringLiteral("vocaboli.txt") : QStringLiteral("vocpers.txt"))
+        .arg(ultimaLetta);
+}
+
 } // namespace
 
 Resoconto controllaVocabolario(QByteArrayView dati, const std::function<bool(const QString&)>& entra,
@@ -98,9 +111,13 @@ Resoconto controllaVocabolario(QByteArrayView dati, const std::function<bool(con
         coppia.seconda = giocabili[coppia.seconda];
         r.sensiCondivisi << coppia;
     }
-    for (const auto& [classe, quante] : r.perClasse)
+    for (const auto& [classe, quante] : r.perClasse) {
         if (quante == 1)
             r.classiSolitarie.append(classe);
+        else if (quante < kParoleSenzaAvviso)
+            r.classiPiccole.append(classe);
+    }
+    r.insidie = cercaInsidie(dati, r.caricamento, r.vocabolario);
 
     // What the game's own selection picks for each choice a teacher would tick.
     if (r.caricamento.caricati > 0) {
@@ -137,18 +154,25 @@ QString testoResoconto(const Resoconto& r, const QString& nome)
         out << "File " << nome << ": nessun record (un record è una riga \"frequenza;classe;parola;traduzione\").\n";
     else
         out << "File " << nome << ": " << c.caricati << " record letti (il primo è il titolo e non si gioca).\n";
+    const QString mista = testoCodificaMista(r.insidie, c.codifica);
     if (r.sembraUtf16)
         out << "Il file è salvato in UTF-16 (\"Unicode\"), che il gioco non legge: salvarlo in Windows-1252 o in UTF-8.\n";
+    else if (!mista.isEmpty())
+        out << mista << "\n";
     else if (r.byte > 0)
         out << descriviCodifica(r) << "\n";
+    out << testoTitolo(r.insidie, c, r.vocabolario);
 
+    out << testoTabulazioni(r.insidie);
     if (!c.righeDifettose.isEmpty()) {
         out << "\nRighe difettose (servono almeno tre \";\"):\n";
         const QStringList testi = c.rapporto.split(QStringLiteral("\r\n"));
         for (qsizetype i = 0; i < c.righeDifettose.size(); ++i)
             out << "  riga " << c.righeDifettose[i] << ": " << rapportoVisibile(testi.value(i)) << "\n";
-        out << (c.troppiDifettosi ? "  Troppe righe difettose: il gioco si fermerebbe qui senza leggere il resto.\n"
-                                  : "  Il gioco le segnala senza numero di riga e gioca le altre.\n");
+        if (c.troppiDifettosi)
+            out << troppeDifettose(nome, c.righeDifettose.last());
+        else
+            out << "  Il gioco le segnala senza numero di riga e gioca le altre.\n";
     }
     if (c.oltreLimite > 0)
         out << "\nOltre il limite di " << kRigheVocabolario << " record: " << c.oltreLimite << " record ignorati.\n";
@@ -173,16 +197,18 @@ QString testoResoconto(const Resoconto& r, const QString& nome)
             out << "  riga " << riga(i) << ": " << voce(i).parola << " = " << voce(i).traduzione << "\n";
     }
     if (!r.sensiCondivisi.isEmpty()) {
-        out << "\nAvvertenza: traduzioni diverse della stessa categoria con un significato in comune;\n"
-               "  chi sceglie l'una quando è chiesta l'altra parola viene giudicato in errore:\n";
+        out << "\nPer informazione: traduzioni diverse della stessa categoria con un significato in comune;\n"
+               "  il gioco non le mette mai sulla stessa tavola come risposta sbagliata l'una dell'altra:\n";
         for (const SensoCondiviso& s : r.sensiCondivisi)
             out << "  righe " << riga(static_cast<int>(s.prima)) << " e " << riga(static_cast<int>(s.seconda)) << ": "
                 << voce(static_cast<int>(s.prima)).parola << " = " << voce(static_cast<int>(s.prima)).traduzione << " / "
                 << voce(static_cast<int>(s.seconda)).parola << " = " << voce(static_cast<int>(s.seconda)).traduzione
                 << " (in comune: " << s.senso << ")\n";
     }
-    for (int k : r.classiSolitarie)
-        out << "\nLa classe " << k << " ha un solo vocabolo: le altre caselle resteranno vuote.\n";
+    out << testoClassi(r.insidie, c, r.vocabolario);
+    for (const auto& [k, n] : r.perClasse)
+        if (n < kParoleSenzaAvviso)
+            out << testoClassePiccola(k, n);
 
     if (!r.partite.isEmpty() && !c.troppiDifettosi) {
         out << "\nPartite possibili (servono almeno " << kParoleMinime << " vocaboli, " << kParoleSenzaAvviso

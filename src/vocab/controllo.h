@@ -3,6 +3,7 @@
 #pragma once
 
 #include "vocab/caricamento.h"
+#include "vocab/insidie.h"
 #include "vocab/selezione.h"
 #include "vocab/sensi.h"
 
@@ -32,10 +33,12 @@ struct Resoconto {
     QList<int> fuoriIntervallo;                 // rows the game can never select
     QList<int> nonEntrano;                      // rows whose translation does not fit its box
     QList<int> classiSolitarie;                 // classes with a single word: no wrong candidates
+    QList<int> classiPiccole;                   // classes with fewer words than boxes: repeated candidates
+    Insidie insidie;                            // what the game does that the file does not show
     QList<PartitaPossibile> partite;            // every class and every frequency present, alone
     int giocabili = 0;                          // rows 1.. with a frequency 0..4 and a class 1..4
-    // Playable rows of one class whose translations differ but share a sense: a warning only,
-    // a teacher may want them. prima and seconda are table rows.
+    // Playable rows of one class whose translations differ but share a sense: information only,
+    // the board never offers one as a wrong answer to the other. prima and seconda are table rows.
     QList<SensoCondiviso> sensiCondivisi;
 
     // The game can play it: it loads without stopping and offers at least 7 words.

@@ -1,6 +1,5 @@
 #include "vocab/selezione.h"
 
-#include "settings/impostazioni.h"
 #include "shell/lexorio.h"
 
 #include <cmath>
@@ -89,18 +88,14 @@ ListeParole selezionaVoci(const Vocabolario& v, const SceltaParole& s)
 
 void Lexorio::selezionaparole()
 {
-    auto& imp = impostazioni();
-    // Unchanged choices since the last game: play the same list again.
-    if (m.tag == QLatin1String("giaimpostato") && imp.m.Frame2.tag.isEmpty())
-        return;
     m.Parola.text = QStringLiteral("Attendere caricamento");
 
+    const ImpostazioniPartita& r = s.scelte;
     SceltaParole scelta;
-    for (std::size_t i = 0; i <= 4; ++i)
-        scelta.frequenze[i] = imp.m.Chfreq[i].value == 1;
-    for (std::size_t i = 1; i <= 4; ++i)
-        scelta.classi[i] = imp.m.Chclassi[i].value == 1;
-    scelta.escludiSimili = s.escludisimili != 0;
+    scelta.frequenze = r.frequenze;
+    scelta.frequenze[0] = r.personale;
+    scelta.classi = r.classi;
+    scelta.escludiSimili = r.confronta != 0;
     liste = selezionaVoci(vocabolario, scelta);
 
     const auto n = liste.vocabolo.size();

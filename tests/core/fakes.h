@@ -4,6 +4,7 @@
 
 #include "dati/filesistema.h"
 #include "dati/disparte.h"
+#include "settings/impostazioni.h"
 #include "shell/finestre.h"
 #include "shell/lexorio.h"
 #include "sound/canali.h"
@@ -130,6 +131,7 @@ public:
     void mostraImpostazioni(Impostazioni& imp) override
     {
         ++impostazioniMostrate;
+        imp.attivazione(); // as the window does once it is shown
         if (impostazioni)
             impostazioni(imp);
     }

@@ -1,5 +1,5 @@
-// A whole Lexorio on fakes with a player who answers the settings window by handing over
-// exactly what its O.K. hands over.
+// A whole Lexorio on fakes with a player who answers the settings window with its controls
+// and its O.K.
 #pragma once
 
 #include "fakes.h"
@@ -27,18 +27,17 @@ struct Scelte {
     bool cambiato = true; // a word-choice box was clicked
 };
 
-inline void premiOk(Impostazioni& imp, LexorioModel& m, const Scelte& c)
+// The player sets the controls and presses O.K. (or Esc): the window's own hand-over runs.
+inline void premiOk(Impostazioni& imp, const Scelte& c)
 {
-    auto& w = imp.m;
-    w.shown = false;
-    w.tag = c.annulla ? QString() : QStringLiteral("fatto");
-    if (c.annulla)
+    if (c.annulla) {
+        imp.carattere(27);
         return;
-    w.Giocatori[1].selected = c.giocatori == 1;
-    w.Giocatori[2].selected = c.giocatori == 2;
-    w.velox.value = c.velocita;
-    w.quverbi.rows = {"10 vocaboli", "20 vocaboli", "30 vocaboli", "40 vocaboli", "50 vocaboli"};
-    w.quverbi.selected = c.parole / 10 - 1;
+    }
+    auto& w = imp.m;
+    imp.Giocatori_Click(c.giocatori);
+    imp.velox_Change(c.velocita);
+    imp.quverbi_Click(c.parole / 10 - 1);
     for (std::size_t i = 0; i <= 4; ++i) {
         w.Chclassi[i].value = c.classi[i];
         w.Chfreq[i].value = c.frequenze[i];
@@ -47,14 +46,7 @@ inline void premiOk(Impostazioni& imp, LexorioModel& m, const Scelte& c)
     w.suoni.value = 1;
     w.musica.value = c.musica;
     w.Frame2.tag = c.cambiato ? QStringLiteral("cambiato") : QString();
-    m.foto1.tag = QStringLiteral("Cicero");
-    m.foto2.tag = QStringLiteral("Caesar");
-    for (auto* serie : {&m.Imr, &m.Iml}) {
-        const QString chi = serie == &m.Imr ? QStringLiteral("Cicero") : QStringLiteral("Caesar");
-        (*serie)[4].tag = QStringLiteral("vincit ") + chi;
-        (*serie)[5].tag = QStringLiteral("vae ") + chi;
-    }
-    m.Timer1.interval = 600 - 100 * c.velocita;
+    imp.okay_Click(0);
 }
 
 // Record lines "1;class;verbumK;parolaK", and a file whose first record is never played.
@@ -82,7 +74,7 @@ protected:
         lx = std::make_unique<Lexorio>(porte, b.canali.crea());
         b.finestre.impostazioni = [this](Impostazioni& imp) {
             viste.push_back(imp.m);
-            premiOk(imp, lx->m, scelte.empty() ? Scelte{} : scelte.front());
+            premiOk(imp, scelte.empty() ? Scelte{} : scelte.front());
             if (!scelte.empty())
                 scelte.pop_front();
         };

@@ -39,7 +39,7 @@ TEST_F(Avvio, SchermataIniziale)
     EXPECT_EQ(lex->s.altezzabarra, 1605);
     EXPECT_EQ(lex->s.filevoc, QStringLiteral("vocaboli.txt"));
     EXPECT_EQ(lex->s.filecaricato, QStringLiteral("vocaboli.txt"));
-    EXPECT_TRUE(lex->m.tag.isEmpty());
+    EXPECT_FALSE(lex->s.impostata);
     EXPECT_EQ(lex->m.Parola.text, QStringLiteral("Un tasto per iniziare"));
     EXPECT_EQ(lex->m.foto1.picture, QStringLiteral("foto1"));
     EXPECT_EQ(lex->m.foto2.picture, QStringLiteral("foto6"));

@@ -121,7 +121,7 @@ TEST(Controllo, CodificaLetta)
         {"0;1;urbs;citt\xc3\xa0\r\n", "Codifica: UTF-8. Il gioco lo legge così; per usarlo con altri programmi "
                                      "conviene salvarlo in Windows-1252"},
         {"\xef\xbb\xbf" "0;1;urbs;citt\xc3\xa0\r\n", "Codifica: UTF-8 con BOM. Il gioco lo legge così;"},
-        {"\xef\xbb\xbf" "0;1;urbs;citt\xe0\r\n", "Codifica: UTF-8 con BOM, ma con byte che non sono UTF-8"},
+        {"\xef\xbb\xbf" "0;1;urbs;citt\xe0\r\n", "Codifica: UTF-8 con BOM, tranne la riga 1, in Windows-1252"},
         {"0;1;urbs;urbe\r\n", "Codifica: solo caratteri ASCII"},
         {QByteArray("\xff\xfe" "0\0;\0" "1\0;\0", 10), "salvato in UTF-16"},
     };
@@ -148,7 +148,7 @@ TEST(Controllo, FileVuotoOCorto)
     EXPECT_FALSE(t.contains("si gioca lo stesso")) << qPrintable(t);
 }
 
-TEST(Controllo, SensiCondivisiSonoAvvertenzeConLeRighe)
+TEST(Controllo, SensiCondivisiSonoInformazioniConLeRighe)
 {
     const QByteArray dati = "/ commento\r\n"
                             "0;0;Titolo;mai giocato\r\n" +
@@ -158,7 +158,10 @@ TEST(Controllo, SensiCondivisiSonoAvvertenzeConLeRighe)
                             "0;1;timor;Timore\r\n"
                             "0;2;timidus;timore\r\n";
     const auto r = controllaVocabolario(dati, corta);
-    EXPECT_TRUE(r.utilizzabile()) << "a warning does not stop a game";
+    EXPECT_TRUE(r.utilizzabile()) << "information does not stop a game";
+    const QString t = testoResoconto(r, "vocpers.txt");
+    EXPECT_TRUE(t.contains("Per informazione")) << qPrintable(t);
+    EXPECT_FALSE(t.contains("Avvertenza")) << qPrintable(t);
     ASSERT_EQ(r.sensiCondivisi.size(), 1);
     const SensoCondiviso& s = r.sensiCondivisi.front();
     EXPECT_EQ(r.caricamento.righeRecord.value(static_cast<int>(s.prima)), 9);

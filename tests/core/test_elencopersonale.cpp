@@ -78,6 +78,21 @@ TEST(ElencoPersonale, SiCaricaSiScegliESiControllaTaleEQuale)
     EXPECT_TRUE(r.caricamento.righeDifettose.isEmpty());
 }
 
+// Only a list exactly as the review wrote it may later be written over.
+TEST(ElencoPersonale, RiconosceSoloGliElenchiDelRipassoIntatti)
+{
+    const QByteArray ripasso = testoElencoPersonale(nomi(3));
+    EXPECT_TRUE(scrittoDalRipasso(ripasso));
+    EXPECT_TRUE(scrittoDalRipasso(testoElencoPersonale({})));
+    QByteArray cambiato = ripasso;
+    cambiato.replace("parola2", "parola 2"); // one word mended by hand
+    EXPECT_FALSE(scrittoDalRipasso(cambiato));
+    EXPECT_FALSE(scrittoDalRipasso(ripasso + "0;1;amo;amare\r\n"));
+    EXPECT_FALSE(scrittoDalRipasso(QByteArray(ripasso).replace("\r\n", "\n"))); // saved again by an editor
+    EXPECT_FALSE(scrittoDalRipasso("0;0;Titolo;Classe terza\r\n0;1;miles;soldato\r\n"));
+    EXPECT_FALSE(scrittoDalRipasso(""));
+}
+
 TEST(ElencoPersonale, QuantiNeMancano)
 {
     auto con = [](QList<VoceRipasso> a, const QList<VoceRipasso>& b) { return a << b; };

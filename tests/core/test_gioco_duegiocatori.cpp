@@ -55,7 +55,7 @@ TEST_F(DueGiocatori, GaraOltreIlPareggio)
     ASSERT_TRUE(s.finita);
     EXPECT_EQ(s.bloccato[1], 1); // the right player lost
     EXPECT_EQ(m.figura[1].picture, m.Imr[6].picture);
-    EXPECT_EQ((QStringList{m.battuta[1].text, m.battuta[2].text}), (QStringList{"vincit Caesar", "vae Cicero"}));
+    EXPECT_EQ((QStringList{m.battuta[1].text, m.battuta[2].text}), (QStringList{"Veni, vidi, vici!", "O tempora! o mores!"}));
     EXPECT_DOUBLE_EQ(m.battuta[1].left, m.fumetto[1].left + 120);
     EXPECT_DOUBLE_EQ(m.battuta[2].left, m.fumetto[4].left + 150);
     EXPECT_TRUE(m.fumetto[1].visible && m.fumetto[4].visible && m.Imr[7].visible);
@@ -86,7 +86,7 @@ TEST_F(DueGiocatori, VinceIlDestroAlSesto)
         giusta('0');
     ASSERT_TRUE(lx->s.finita);
     EXPECT_EQ(lx->s.bloccato[2], 1);
-    EXPECT_EQ((QStringList{m.battuta[1].text, m.battuta[2].text}), (QStringList{"vincit Cicero", "vae Caesar"}));
+    EXPECT_EQ((QStringList{m.battuta[1].text, m.battuta[2].text}), (QStringList{"O fortunatam, natam me consule Romam!", "Tu quoque, fili mi?"}));
     EXPECT_DOUBLE_EQ(m.battuta[1].left, m.fumetto[2].left + 120);
     EXPECT_DOUBLE_EQ(m.battuta[2].left, m.fumetto[3].left + 150);
     EXPECT_DOUBLE_EQ(m.Iml[7].left, m.figura[2].left + 135);

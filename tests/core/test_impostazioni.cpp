@@ -15,9 +15,9 @@ using test::ProcessoTerminato;
 class FinestraImpostazioni : public ::testing::Test {
 protected:
     Banco banco;
-    LexorioModel principale = LexorioModel::progettato();
+    Precedente precedente;
 
-    std::unique_ptr<Impostazioni> crea() { return std::make_unique<Impostazioni>(principale, banco.porte); }
+    std::unique_ptr<Impostazioni> crea() { return std::make_unique<Impostazioni>(banco.porte, precedente); }
     QStringList testiBox() const
     {
         QStringList t;
@@ -166,9 +166,7 @@ TEST_F(FinestraImpostazioni, FileVuotoOTroncatoDaIPredefiniti)
 TEST_F(FinestraImpostazioni, NonLeggeDopoUnaPartitaAccettata)
 {
     banco.file.metti("lexorio.ini", "Velocita: 5\r\nGiocator1:9\r\n");
-    principale.tag = "giaimpostato";
-    principale.foto1.tag = "Seneca";
-    principale.foto2.tag = "Nessuno"; // an unknown name changes nothing
+    precedente = {true, 6, 0}; // no character yet for player 2: the default stays
     auto imp = crea();
     EXPECT_EQ(imp->m.velox.value, 3);
     EXPECT_EQ(imp->m.nomefoto[1].text, "Seneca");
@@ -193,21 +191,25 @@ TEST_F(FinestraImpostazioni, CicloDiVitaNellaFinestraPrincipale)
     // A new window reads the file again while no game was accepted...
     EXPECT_EQ(lex->impostazioni().m.musica.value, 1);
     lex->distruggiImpostazioni();
-    // ...and not after.
-    lex->m.tag = "giaimpostato";
+    // ...and not after a game was set up.
+    QByteArray voci = "1;1;primus;primo\r\n";
+    for (int i = 0; i < 12; ++i)
+        voci += "1;1;verbum" + QByteArray::number(i) + ";parola" + QByteArray::number(i) + "\r\n";
+    banco.file.metti("vocaboli.txt", voci);
+    banco.finestre.impostazioni = [](Impostazioni& imp) { imp.okay_Click(0); };
+    lex->menuImposta();
+    EXPECT_FALSE(lex->impostazioniEsiste());
     EXPECT_EQ(lex->impostazioni().m.musica.value, 0);
 }
 
 TEST_F(FinestraImpostazioni, AttivazioneNascondeLaPrincipaleESvuotaIlSegno)
 {
     auto imp = crea();
-    principale.windowShown = true;
     imp->Chclassi_Click(1);
     EXPECT_EQ(imp->m.Frame2.tag, "cambiato");
     imp->m.quverbi.tag = "45"; // set by the new-game set-up
     imp->attivazione();
     EXPECT_TRUE(imp->m.shown);
-    EXPECT_FALSE(principale.windowShown);
     EXPECT_EQ(imp->m.Frame2.tag, "");
     EXPECT_EQ(imp->m.quverbi.selected, 4); // 3.5 rounds to the even row
 }
@@ -296,24 +298,18 @@ TEST_F(FinestraImpostazioni, OkConsegnaPersonaggiBattuteEPeriodo)
     imp->velox_Change(4);
     imp->carattere(13);
     EXPECT_FALSE(imp->m.shown);
-    EXPECT_EQ(imp->m.tag, "fatto");
-    EXPECT_EQ(principale.foto1.picture, "foto3");
-    EXPECT_EQ(principale.foto1.tag, "Catullus");
-    EXPECT_EQ(principale.foto1.tooltip, "Nil nimium studeo, Caesar, tibi velle placere");
-    EXPECT_EQ(principale.foto2.picture, "foto2");
-    EXPECT_EQ(principale.foto2.tag, "Caesar");
-    EXPECT_EQ(principale.foto2.tooltip, "Alea iacta est!");
-    EXPECT_EQ(principale.Imr[4].tag, "Vivamus! amemus! Da mi mille basia!");
-    EXPECT_EQ(principale.Imr[5].tag, "Lugete o Veneres Cupinesque");
-    EXPECT_EQ(principale.Iml[4].tag, "Veni, vidi, vici!");
-    EXPECT_EQ(principale.Iml[5].tag, "Tu quoque, fili mi?");
-    EXPECT_EQ(principale.Timer1.interval, 200);
+    ASSERT_TRUE(imp->confermata());
+    const Consegna c = imp->consegna();
+    EXPECT_EQ(c.scelte.giocatore1, 3); // Catullus
+    EXPECT_EQ(c.scelte.giocatore2, 2); // Caesar
+    EXPECT_EQ(c.battute[0], "Nil nimium studeo, Caesar, tibi velle placere");
+    EXPECT_EQ(c.battute[1], "Alea iacta est!");
+    EXPECT_EQ(c.scelte.velocita, 4);
     EXPECT_FALSE(banco.file.ha("lexorio.ini")); // O.K. does not save
 }
 
 TEST_F(FinestraImpostazioni, UscitaNonConsegnaNulla)
 {
-    const LexorioModel prima = principale;
     auto imp = crea();
     imp->attivazione();
     imp->m.tag = "fatto"; // left from an earlier O.K.
@@ -321,11 +317,7 @@ TEST_F(FinestraImpostazioni, UscitaNonConsegnaNulla)
     imp->velox_Change(1);
     imp->carattere(27);
     EXPECT_FALSE(imp->m.shown);
-    EXPECT_EQ(imp->m.tag, "");
-    EXPECT_EQ(principale.foto1.tag, prima.foto1.tag);
-    EXPECT_EQ(principale.foto1.picture, prima.foto1.picture);
-    EXPECT_EQ(principale.Imr[4].tag, prima.Imr[4].tag);
-    EXPECT_EQ(principale.Timer1.interval, prima.Timer1.interval);
+    EXPECT_FALSE(imp->confermata());
 }
 
 TEST_F(FinestraImpostazioni, StessoPersonaggioRifiutatoSoloConDueGiocatori)
@@ -341,13 +333,12 @@ TEST_F(FinestraImpostazioni, StessoPersonaggioRifiutatoSoloConDueGiocatori)
     EXPECT_EQ(testiBox(), QStringList{"Seneca non può giocare contro se stesso"});
     EXPECT_EQ(banco.box.mostrati[0].titolo, "Cambiare un personaggio");
     EXPECT_TRUE(imp->m.shown);
-    EXPECT_EQ(imp->m.tag, "");
-    EXPECT_EQ(principale.foto1.tag, "");
+    EXPECT_FALSE(imp->confermata());
     // One player: the same character twice is accepted, and player 2's is handed over too.
     imp->Giocatori_Click(1);
     imp->okay_Click(0);
-    EXPECT_EQ(imp->m.tag, "fatto");
-    EXPECT_EQ(principale.foto2.tag, "Seneca");
+    EXPECT_TRUE(imp->confermata());
+    EXPECT_EQ(imp->consegna().scelte.giocatore2, 6);
 }
 
 TEST_F(FinestraImpostazioni, SalvataggioFallitoLasciaIlFileDiPrima)

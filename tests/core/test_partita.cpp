@@ -62,7 +62,7 @@ TEST_F(Partita, UnGiocatoreDallInizioAiPalloncini)
         giusta(13);
     EXPECT_NEAR(m.barra[1].height, m.barrone[1].height, 1e-6); // the top on the last word
     EXPECT_TRUE(s.finita);
-    EXPECT_EQ((QStringList{m.Parola.text, m.Label1.text, m.battuta[1].text}), (QStringList{"", "", "vincit Cicero"}));
+    EXPECT_EQ((QStringList{m.Parola.text, m.Label1.text, m.battuta[1].text}), (QStringList{"", "", "O fortunatam, natam me consule Romam!"}));
     EXPECT_EQ(m.Timer1.interval, 50);
     EXPECT_TRUE(m.fumetto[2].visible && m.battuta[1].visible);
     EXPECT_FALSE(m.fumetto[1].visible || m.battuta[2].visible || accesa().visible || m.Iml[7].visible);

@@ -40,8 +40,7 @@ TEST_P(Coppie, BattuteNeiFumetti)
 {
     const Scena& s = GetParam();
     test::Banco banco;
-    LexorioModel principale = LexorioModel::progettato();
-    Impostazioni imp(principale, banco.porte);
+    Impostazioni imp(banco.porte);
     imp.mostrapersonaggio(1, s.p1);
     imp.mostrapersonaggio(2, s.p2);
     imp.Giocatori_Click(s.giocatori);
@@ -93,8 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
 class CambioPersonaggio : public ::testing::Test {
 protected:
     test::Banco banco;
-    LexorioModel principale = LexorioModel::progettato();
-    Impostazioni imp{principale, banco.porte};
+    Impostazioni imp{banco.porte};
 };
 
 TEST_F(CambioPersonaggio, SeiCambiTornanoAllInizio)

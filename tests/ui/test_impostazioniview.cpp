@@ -24,8 +24,7 @@ namespace {
 
 struct VistaImpostazioni : ::testing::Test {
     Banco banco;
-    LexorioModel principale = LexorioModel::progettato();
-    std::unique_ptr<Impostazioni> imp = std::make_unique<Impostazioni>(principale, banco.porte);
+    std::unique_ptr<Impostazioni> imp = std::make_unique<Impostazioni>(banco.porte);
     std::unique_ptr<ui::ImpostazioniView> vista;
 
     void apri()
@@ -200,14 +199,12 @@ struct Modale : VistaImpostazioni {
 
 TEST_F(Modale, InvioConfermaEConsegna)
 {
-    principale.windowShown = true;
     quandoAperta([](QWidget* d) { QTest::keyClick(d, Qt::Key_Return); });
     ui::mostraImpostazioniModale(*imp, nullptr);
     EXPECT_FALSE(imp->m.shown);
-    EXPECT_FALSE(principale.windowShown);
-    EXPECT_EQ(imp->m.tag, "fatto");
-    EXPECT_EQ(principale.foto1.tag, "Cicero");
-    EXPECT_EQ(principale.Timer1.interval, 300);
+    EXPECT_TRUE(imp->confermata());
+    EXPECT_EQ(imp->consegna().scelte.giocatore1, 1);
+    EXPECT_EQ(imp->consegna().scelte.velocita, 3);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(vista == nullptr);
     for (QWidget* t : QApplication::topLevelWidgets())
@@ -223,9 +220,7 @@ TEST_F(Modale, EscAbbandona)
     });
     ui::mostraImpostazioniModale(*imp, nullptr);
     EXPECT_FALSE(imp->m.shown);
-    EXPECT_EQ(imp->m.tag, "");
-    EXPECT_EQ(principale.foto1.tag, "");
-    EXPECT_EQ(principale.Timer1.interval, 1000);
+    EXPECT_FALSE(imp->confermata());
 }
 
 TEST_F(Modale, SalvaRestaAperta)

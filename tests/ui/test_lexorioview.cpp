@@ -219,7 +219,7 @@ struct VistaPartita : Vista {
         banco.finestre.impostazioni = [this](Impostazioni& imp) {
             imp.attivazione();
             vista->rispecchia();
-            premiOk(imp, lex->m, scelte.empty() ? Scelte{} : scelte.front());
+            premiOk(imp, scelte.empty() ? Scelte{} : scelte.front());
             if (!scelte.empty())
                 scelte.pop_front();
             vista->rispecchia();

@@ -2,8 +2,10 @@
 """Build Lexorio's vocabulary (assets/vocaboli.txt) from Debian's Latin data.
 
 Inputs (read only):
-  /usr/share/collatinus/data/lemmes.la   lemmas, inflection model, radicals,
-                                         note and LASLA corpus count (last field)
+  $LASLA_DATA/lemmi.tsv                  LASLA corpus lemma counts (default
+                                         /work/shared/data/lasla): what is chosen
+  /usr/share/collatinus/data/lemmes.la   lemmas, inflection model, radicals and
+                                         note: the dictionary forms
   /usr/share/collatinus/data/modeles.la  inflection models -> part of speech
   /usr/share/whitakers-words/DICTFILE.GEN  Whitaker's Words (English hints only)
   tools/vocab/*.tsv                      hand-kept tables (see docs/vocabulary.md)
@@ -11,19 +13,20 @@ Inputs (read only):
 
 Outputs:
   tools/vocab/lemmi.tsv     the 1600 chosen lemmas: key, rank, band, class,
-                            dictionary form, English hint
+                            dictionary form, English hint, LASLA lemmas
   assets/vocaboli.txt       the game file (Windows-1252, CR LF)
+  assets/vocpers.txt        the example personal list
+  assets/copertura.tsv      per entry, its LASLA lemmas and tokens per author
 
 Usage:
   build_vocab.py            build lemmi.tsv and vocaboli.txt
   build_vocab.py --list     build lemmi.tsv only (no translations needed)
   build_vocab.py --check    build into memory and compare with the committed
                             files (exit 1 when they differ)
-  build_vocab.py --sample [seed]  print a review sample of 100 entries,
+  build_vocab.py --sample [seed [size]]  print a review sample (100 entries),
                             stratified by band and class
-  build_vocab.py --suspects print the corpus counts to review against
-                            Whitaker's grades (conteggi.tsv)
-  build_vocab.py --candidates N  print the first N ranked candidates
+  build_vocab.py --lasla    how far the list follows the corpus: LASLA's first
+                            1600 in the list, entries in their band, the rest
 
 Only the Python 3 standard library is used; the output is deterministic.
 """
@@ -33,6 +36,8 @@ import os
 import re
 import sys
 import unicodedata
+
+import lasla
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, '..', '..'))
@@ -131,7 +136,7 @@ def load_models():
 class Lemma:
     __slots__ = ('key', 'word', 'hom', 'quant', 'model', 'family', 'pos',
                  'rad2', 'rad3', 'note', 'count', 'cls', 'form', 'members',
-                 'own_count', 'corpus')
+                 'own_count', 'corpus', 'lasla', 'rank')
 
 
 def load_lemmas():
@@ -171,7 +176,6 @@ def load_lemmas():
     return lemmas
 
 
-EXCLUDING_NOTE = re.compile(r'\b(npr|abr|grec|arch)\b\.?')
 CF_NOTE = re.compile(r'\bcf\.\s*([a-z]+)')
 
 
@@ -539,134 +543,78 @@ def hint_for(lem, wh):
     return mean
 
 
-GRADES = {1: 'A', 2: 'B', 3: 'C', 4: 'D', 5: 'E', 6: 'F'}
-
-
-def grade_of(lem, wh):
-    entry = whitaker_entry(lem, wh)
-    return GRADES.get(entry[1], '-') if entry else '-'
-
-
-def suspect(lem, wh):
-    """A corpus count that is probably missing rather than small: the count 1 on a
-    word that Whitaker grades very frequent (A) or frequent (B)."""
-    return lem.own_count == 1 and grade_of(lem, wh) in ('A', 'B')
-
-
-# ---------------------------------------------------------------------------
-# Selection
-
-def read_counts():
-    """conteggi.tsv: key<TAB>count<TAB>reason; the count replaces the corpus count."""
-    counts = {}
-    for key, n, reason, no in read_tsv('conteggi.tsv', 3):
-        if not n.isdigit() or not reason:
-            die('conteggi.tsv:%d: expected a count and a reason' % no)
-        if key in counts:
-            die('conteggi.tsv:%d: %s given twice' % (no, key))
-        counts[key] = int(n)
-    return counts
-
-
 def select(lemmas, wh):
-    counts = read_counts()
-    excluded = {r[0]: r[1] for r in read_tsv('escludi.tsv', 2)}
+    """The 1600 commonest lemmas of the LASLA corpus, proper names and enclitics left out,
+    as house entries: each corpus lemma maps to Collatinus keys (lasla.tsv, else the same
+    spelling), hand merges (fusioni.tsv) fold keys into one entry, and entries keep the
+    rank of their commonest corpus lemma."""
     merges = {r[0]: r[1] for r in read_tsv('fusioni.tsv', 2)}
     classes = {r[0]: int(r[1]) for r in read_tsv('classi.tsv', 2)}
     forms = {r[0]: r[1] for r in read_tsv('forme.tsv', 2)}
-    swaps = read_tsv('scambi.tsv', 3)
-    for k in list(excluded) + list(merges) + list(merges.values()) + list(classes) + list(forms) + list(counts):
+    for k in list(merges) + list(merges.values()) + list(classes) + list(forms):
         if k not in lemmas:
             die('hand tables name an unknown lemma key: ' + k)
-
-    # 1. automatic exclusions
-    alive = {}
-    for k, lem in lemmas.items():
-        if lem.word[:1].isupper():
-            continue                      # proper names, ethnic adjectives
-        if k in excluded:
-            continue
-        if EXCLUDING_NOTE.search(lem.note) and k not in merges:
-            continue
-        alive[k] = lem
-
-    # 2. class
-    for lem in alive.values():
+    for lem in lemmas.values():
         lem.cls = POS_CLASS.get(lem.pos) if lem.pos else inv_class(lem.note)
         if lem.key in classes:
             lem.cls = classes[lem.key]
+        lem.count, lem.lasla, lem.rank = 0, [], None
 
-    # Broken corpus counts: every suspect must be decided by hand, then the table holds.
-    if wh:
-        undecided = sorted(k for k, lem in alive.items() if k not in counts and suspect(lem, wh))
-        if undecided:
-            die('counts to decide in conteggi.tsv (count 1, graded A or B by Whitaker): ' + ' '.join(undecided))
-    for k, n in counts.items():
-        lemmas[k].count = lemmas[k].own_count = n
-
-    # 3. merges: hand table, then "cf. X" spelling variants
-    target = dict(merges)
+    # A headword whose note says "cf. X" is a spelling or a form of X (cunctus, cf. cuncti).
     uv = collections.defaultdict(list)
-    for k in sorted(alive):
+    for k in sorted(lemmas):
         uv[k.replace('v', 'u')].append(k)
-    for k, lem in alive.items():
-        if k in target:
-            continue
+    for k, lem in lemmas.items():
         m = CF_NOTE.search(lem.note)
-        if m:
-            t = m.group(1)
-            cands = [x for x in uv.get(t.replace('v', 'u'), []) + uv.get(t.replace('v', 'u') + '2', []) if x != k]
+        if m and k not in merges:
+            t = m.group(1).replace('v', 'u')
+            cands = [x for x in uv.get(t, []) + uv.get(t + '2', []) if x != k]
             if cands:
-                target[k] = cands[0]
-    for k in sorted(target):
-        t = target[k]
-        while t in target:
-            t = target[t]
-        if k not in alive and k not in lemmas:
-            continue
-        src = lemmas[k]
-        if t not in alive:
-            die('merge target %s of %s is excluded' % (t, k))
-        alive[t].count += src.own_count
-        alive[t].members.append(k)
-        alive.pop(k, None)
+                merges[k] = cands[0]
 
-    # 4. forms
-    for lem in alive.values():
+    rows, totals = lasla.load()
+    counted = lasla.assign(rows, lemmas, classes, os.path.join(HERE, 'lasla.tsv'))
+
+    def house(k):
+        seen = set()
+        while k in merges and k not in seen:
+            seen.add(k)
+            k = merges[k]
+        return k
+
+    order = []                       # house entries, commonest first
+    for r in rows:
+        for i, k in enumerate(r.keys):
+            lem = lemmas[house(k)]
+            if r not in lem.lasla:
+                lem.lasla.append(r)
+                if i == 0:           # a lemma mapped to two entries counts once, under the first
+                    lem.count += r.count
+                    r.first = lem
+            if r.rank is not None and lem.rank is None:
+                lem.rank = r.rank
+                order.append(lem)
+    for lem in order:
         lem.form = forms.get(lem.key) or default_form(lem)
 
-    # 5. same class and same form: merge (counts summed)
-    byform = collections.defaultdict(list)
-    for lem in alive.values():
-        byform[(lem.cls, lem.form)].append(lem)
-    for (cls, form), group in sorted(byform.items()):
-        if len(group) < 2:
+    # Same class and same dictionary form: one entry (the two ne, adverb and conjunction).
+    chosen, byform = [], {}
+    for lem in order:
+        head = byform.get((lem.cls, lem.form))
+        if head is not None:
+            head.lasla += [r for r in lem.lasla if r not in head.lasla]
+            head.count += lem.count
+            for r in lem.lasla:
+                if r.first is lem:
+                    r.first = head
             continue
-        group.sort(key=lambda x: (-x.own_count, x.key))
-        head = group[0]
-        for other in group[1:]:
-            head.count += other.count
-            head.members.extend(other.members)
-            alive.pop(other.key)
-
-    # 6. swaps: (out, in, reason)
-    forced = set()
-    for out, inn, _reason, _no in swaps:
-        if out not in alive:
-            die('swap: %s is not a candidate' % out)
-        if inn not in alive:
-            die('swap: %s is not a candidate' % inn)
-        alive.pop(out)
-        forced.add(inn)
-
-    ranked = sorted(alive.values(), key=lambda x: (-x.count, x.key))
-    free = [x for x in ranked if x.key not in forced][:N_WORDS - len(forced)]
-    chosen = sorted(free + [alive[k] for k in forced], key=lambda x: (-x.count, x.key))
-    return chosen, ranked
+        byform[(lem.cls, lem.form)] = lem
+        chosen.append(lem)
+    return chosen[:N_WORDS], counted, totals
 
 
 def build_list(lemmas, wh):
-    chosen, ranked = select(lemmas, wh)
+    chosen, counted, totals = select(lemmas, wh)
     hints = {r[0]: r[1] for r in read_tsv('suggerimenti.tsv', 2, optional=True)}
     rows = []
     for i, lem in enumerate(chosen):
@@ -674,16 +622,48 @@ def build_list(lemmas, wh):
         band = (i // BAND_SIZE) + 1
         rows.append((lem.key, rank, band, lem.cls, lem.form,
                      hints.get(lem.key) or hint_for(lem, wh), lem.count))
-    return rows, ranked
+    return rows, (chosen, counted, totals)
 
 
-def write_list(rows, path):
-    out = ['# key\trank\tband\tclass\tform\thint\n',
+def lasla_of(lem):
+    """The corpus lemmas of an entry with their ranks: 'superus:97 propior:303'."""
+    return ' '.join('%s:%s' % (r.lemma, r.rank if r.rank else '-') for r in lem.lasla)
+
+
+def write_list(rows, chosen):
+    out = ['# key\trank\tband\tclass\tform\thint\tlasla\n',
            '# generated by tools/vocab/build_vocab.py: do not edit; '
-           'hint = English meaning (Whitaker) for translators\n']
-    for key, rank, band, cls, form, hint, count in rows:
-        out.append('%s\t%d\t%d\t%d\t%s\t%s\n' % (key, rank, band, cls, form, hint))
+           'hint = English meaning (Whitaker) for translators; '
+           'lasla = the LASLA corpus lemmas counted under the entry, with their rank\n']
+    for (key, rank, band, cls, form, hint, count), lem in zip(rows, chosen):
+        out.append('%s\t%d\t%d\t%d\t%s\t%s\t%s\n' % (key, rank, band, cls, form, hint, lasla_of(lem)))
     return ''.join(out)
+
+
+COVERAGE_HEADER = [
+    '# Lexorio: occorrenze delle parole di vocaboli.txt negli autori del corpus LASLA.',
+    '# Derived from the LASLA corpus (Laboratoire d\'Analyse Statistique des Langues Anciennes,',
+    '# Universite de Liege) as published with its links to the LiLa Lemma Bank (LiLa: Linking',
+    '# Latin, Universita Cattolica del Sacro Cuore); licence CC BY-NC-SA 4.0.',
+    '# Generated by tools/vocab/build_vocab.py. Tab-separated, ASCII, CR LF; "#" starts a comment.',
+    '# First line after the comments: the column names; second: each author\'s total tokens',
+    '# (punctuation left out); then one line per entry of vocaboli.txt, in its order: the Latin',
+    '# word as in the file, its LASLA lemmas (comma-separated), its tokens per author. A corpus',
+    '# lemma counted under two entries (superus: superior, summus) adds its tokens to the first.',
+]
+
+
+def coverage_file(chosen, totals):
+    lines = list(COVERAGE_HEADER)
+    lines.append('\t'.join(['parola', 'lemmi'] + lasla.AUTHORS))
+    lines.append('\t'.join(['(totale)', '-'] + [str(totals[a]) for a in lasla.AUTHORS]))
+    for lem in chosen:
+        sums = [0] * len(lasla.AUTHORS)
+        for r in lem.lasla:
+            if r.first is lem:
+                sums = [s + n for s, n in zip(sums, r.authors)]
+        lines.append('\t'.join([lem.form, ','.join(sorted({r.lemma for r in lem.lasla}))] + [str(s) for s in sums]))
+    return ('\r\n'.join(lines) + '\r\n').encode('ascii')
 
 
 def load_translations(rows):
@@ -735,16 +715,15 @@ def check_translation(key, cls, text):
 
 def senses(text):
     """The senses of a translation: its parts between commas or semicolons, parenthesised
-    notes left out, blanks trimmed and collapsed, lower case. Two words of one class may
-    share a sense only with the identical text: the game judges a key by comparing texts,
-    and the wrong candidates come from the same class."""
+    notes left out, blanks trimmed and collapsed, lower case (as lex::sensi does)."""
     text = re.sub(r'\([^)]*\)', ' ', text)
     return {' '.join(part.split()).lower() for part in re.split(r'[,;]', text) if part.strip()}
 
 
 def shared_senses(meanings, key, cls, text):
     """Records text under its senses in meanings ((class, sense) -> [(key, text)]) and
-    returns the faults: an earlier word of the class with a different text and a sense in common."""
+    returns the pairs with an earlier word of the class: a different text, a sense in common.
+    Not a fault: the board never offers such a text as a wrong answer; reported for review."""
     problems = []
     for sense in senses(text):
         for other, t2 in meanings.get((cls, sense), []):
@@ -761,7 +740,7 @@ def game_file(rows, tr):
     lines = [TITLE]
     seen = set()
     meanings = {}     # (class, sense) -> [(key, translation)]
-    problems = []
+    problems, shared = [], []
     for key, rank, band, cls, form, hint, count in rows:
         t = tr[key]
         if ';' in form:
@@ -772,10 +751,12 @@ def game_file(rows, tr):
         if (form, t) in seen:
             problems.append(key + ': duplicate record')
         seen.add((form, t))
-        problems += shared_senses(meanings, key, cls, t)
+        shared += shared_senses(meanings, key, cls, t)
         lines.append('%d;%d;%s;%s' % (band, cls, form, t))
     if problems:
         die('translation problems:\n  ' + '\n  '.join(problems))
+    if os.environ.get('VOCAB_SHARED'):
+        sys.stderr.write('\n'.join(shared) + '\n')
     text = '\r\n'.join(lines) + '\r\n'
     return text.encode('cp1252')
 
@@ -788,11 +769,11 @@ PERSONAL_HEADER = [
     "/ frequenza: sempre 0. categoria: 1 nomi, 2 aggettivi e pronomi, 3 verbi,",
     "/ 4 avverbi, congiunzioni, preposizioni.",
     "/ Le righe che iniziano con '/' sono commenti. Il primo record è un titolo e non viene",
-    "/ mai chiesto. Servono almeno 100 parole, e almeno 12 per ogni categoria scelta.",
+    "/ mai chiesto. Per giocare servono almeno 7 parole; con meno di 12 la partita parte dopo un",
+    "/ avviso, e con meno di 100 il gioco avvisa quando carica l'elenco, ma si gioca lo stesso.",
+    "/ Ogni categoria ne vuole almeno 12, o le caselle ripetono le stesse traduzioni sbagliate.",
     "/ Salvare in Windows-1252 (ANSI), fine riga CR LF. Traduzioni brevi: al massimo 24 caratteri,",
-    "/ significati separati da virgole. Nella stessa categoria due traduzioni o sono identiche o non",
-    "/ hanno significati in comune ('paura, timore' e 'timore' no): il gioco darebbe torto a chi",
-    "/ risponde giusto. lexorio-controlla verifica un elenco prima di giocarlo.",
+    "/ significati separati da virgole. lexorio-controlla verifica un elenco prima di giocarlo.",
 ]
 PERSONAL_TITLE = '0;0;Lexorio;Elenco personale: De bello Gallico'
 
@@ -811,53 +792,62 @@ def personal_file():
         if ';' in form or (form, text) in seen:
             problems.append('vocpers.tsv:%d: bad or duplicate entry %r' % (no, form))
         seen.add((form, text))
-        problems += shared_senses(meanings, form, cls, text)
         lines.append('0;%s;%s;%s' % (cls, form, text))
     if problems:
         die('personal list problems:\n  ' + '\n  '.join(problems))
     return ('\r\n'.join(lines) + '\r\n').encode('cp1252')
 
 
+def lasla_report(rows, chosen, counted):
+    """How far the list follows the corpus: LASLA's first 1600 in the list, entries in their band."""
+    keys = {lem.key for lem in chosen}
+    top = [r for r in counted if r.rank <= N_WORDS]
+    missing = [r for r in top if not (r.first is not None and r.first.key in keys)]
+    inband = [lem for i, lem in enumerate(chosen) if lem.rank <= N_WORDS and
+              lasla.band_of(lem.rank) == i // BAND_SIZE + 1]
+    out = ['LASLA first %d in the list: %d (%.1f%%)' % (N_WORDS, len(top) - len(missing),
+                                                     100.0 * (len(top) - len(missing)) / len(top)),
+           'entries in their LASLA band: %d (%.1f%%)' % (len(inband), 100.0 * len(inband) / len(chosen)),
+           'missing:']
+    out += ['  %d %s %s %s %s' % (r.rank, r.lemma, r.lila, r.upos, r.why) for r in missing]
+    out.append('off band:')
+    out += ['  %d %s (LASLA %d) %s' % (i + 1, lem.form, lem.rank, lasla_of(lem)) for i, lem in enumerate(chosen)
+            if lem not in inband]
+    return '\n'.join(out)
+
+
 def main(argv):
     mode = argv[1] if len(argv) > 1 else ''
     lemmas = load_lemmas()
     wh = load_whitaker()
-    rows, ranked = build_list(lemmas, wh)
+    rows, (chosen, counted, totals) = build_list(lemmas, wh)
     if len(rows) != N_WORDS:
         die('only %d lemmas selected' % len(rows))
-    listing = write_list(rows, None)
+    listing = write_list(rows, chosen)
+    coverage = coverage_file(chosen, totals)
     list_path = os.path.join(HERE, 'lemmi.tsv')
     game_path = os.path.join(ROOT, 'assets', 'vocaboli.txt')
     personal_path = os.path.join(ROOT, 'assets', 'vocpers.txt')
-    if mode == '--candidates':
-        for i, lem in enumerate(ranked[:int(argv[2]) if len(argv) > 2 else 1800]):
-            print(i + 1, lem.count, lem.key, lem.cls, lem.form, '|', lem.note, '|', ','.join(lem.members[1:]))
-        return 0
-    if mode == '--suspects':
-        # Review aid: every candidate whose corpus count is 1, and the very frequent (A)
-        # ones below 60; '*' marks a count decided in conteggi.tsv.
-        counts = read_counts()
-        for lem in sorted(ranked, key=lambda x: (x.corpus, x.key)):
-            g = grade_of(lem, wh)
-            if lem.corpus == 1 or (g == 'A' and lem.corpus < 60):
-                print('%s\t%d\t%s\t%s\t%s\t%s' % ('*' if lem.key in counts else ' ', lem.corpus, g,
-                                                 lem.key, lem.form, hint_for(lem, wh)[:50]))
+    coverage_path = os.path.join(ROOT, 'assets', 'copertura.tsv')
+    if mode == '--lasla':
+        print(lasla_report(rows, chosen, counted))
         return 0
     if mode == '--sample':
-        # A review sample: 100 entries, stratified by band and class, fixed seed.
+        # A review sample, stratified by band and class, fixed seed.
         import random
         rng = random.Random(int(argv[2]) if len(argv) > 2 else 2026)
+        size = int(argv[3]) if len(argv) > 3 else 100
         tr = load_translations(rows)
         strata = collections.defaultdict(list)
         for r in rows:
             strata[(r[2], r[3])].append(r)
         picks = []
         for key in sorted(strata):
-            share = round(100 * len(strata[key]) / len(rows))
+            share = round(size * len(strata[key]) / len(rows))
             picks += rng.sample(strata[key], max(1, share))
-        picks = picks[:100]
+        picks = picks[:size]
         rest = [r for r in rows if r not in picks]
-        picks += rng.sample(rest, 100 - len(picks))    # strata round to a few less than 100
+        picks += rng.sample(rest, size - len(picks))    # strata round to a few less than the size
         for r in sorted(picks, key=lambda x: x[1]):
             print('%s\t%d\t%d\t%s\t%s\t%s' % (r[0], r[2], r[3], r[4], tr.get(r[0], '?'), r[5][:50]))
         return 0
@@ -866,12 +856,15 @@ def main(argv):
         tr = load_translations(rows)
         ok = ok and open(game_path, 'rb').read() == game_file(rows, tr)
         ok = ok and open(personal_path, 'rb').read() == personal_file()
+        ok = ok and open(coverage_path, 'rb').read() == coverage
         print('up to date' if ok else 'OUT OF DATE')
         return 0 if ok else 1
     with open(list_path, 'w', encoding='utf-8', newline='\n') as f:
         f.write(listing)
     with open(personal_path, 'wb') as f:
         f.write(personal_file())
+    with open(coverage_path, 'wb') as f:
+        f.write(coverage)
     if mode == '--list':
         return 0
     tr = load_translations(rows)

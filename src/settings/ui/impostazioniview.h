@@ -34,7 +34,7 @@ public:
         f();
         rispecchia();
         if (!r_.m.shown && isVisible())
-            done(r_.m.tag == QLatin1String("fatto") ? Accepted : Rejected);
+            done(r_.confermata() ? Accepted : Rejected);
     }
 
 protected:
