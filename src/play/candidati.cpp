@@ -1,5 +1,6 @@
 // The word to ask and its twelve candidate translations.
 #include "shell/lexorio.h"
+#include "vocab/errati.h"
 
 #include <algorithm>
 
@@ -25,13 +26,9 @@ void Lexorio::preparaparola()
     const int w = indiceCasuale(porte.casuale, liste.vocabolo.size());
     s.casellaesatta = indiceCasuale(porte.casuale, s.numcaselle);
 
-    // Wrong candidates: every other selected word of the same class, duplicates kept, so
-    // frequent translations turn up more often.
-    liste.errati.clear();
-    const QString classe = liste.categoria.value(w);
-    for (qsizetype i = 0; i < liste.traduzione.size(); ++i)
-        if (i != w && liste.categoria.value(i) == classe)
-            liste.errati.append(liste.traduzione[i]);
+    // Wrong candidates: every other selected word of the same class, duplicates kept, less the
+    // texts a learner could rightly choose (a shared sense or a synonym).
+    liste.errati = poolErrati(liste.traduzione, liste.categoria, w);
 
     m.Parola.visible = false;
     m.Parola.text = liste.vocabolo[w];

@@ -145,8 +145,9 @@ void FinestraRipasso::salvaElenco()
         return;
     const QString elenco = QString::fromLatin1(kElencoPersonale);
     const BisognoElenco bisogno = bisognoElenco(voci);
-    // Without "Escludi simili" every word plays: fewer than that can not start a game at all.
-    const int mancano = std::max(0, kParoleMinime - bisogno.vocaboli);
+    // Without "Escludi simili" every word plays: fewer than that can not start a game at all. How
+    // many to add is counted as the window's note counts it, with the box ticked as it starts.
+    const int mancano = bisogno.vocaboli < kParoleMinime ? bisogno.mancanoPerGiocare() : 0;
 
     QStringList domanda;
     if (mancano > 0)
@@ -166,8 +167,8 @@ void FinestraRipasso::salvaElenco()
                         kTitoloFinestra, Icona::Errore, Pulsanti::Ok);
             return;
         }
-        domanda << QStringLiteral("Il file vocpers.txt esiste già. Sostituirlo con %1 del ripasso?").arg(vocaboli(voci.size()))
-                << QStringLiteral("Quello di adesso resterà in %1%2. Il gioco non sovrascrive mai un elenco che non ha "
+        domanda << QStringLiteral("Il file vocpers.txt esiste già. Sostituirlo con %1 del ripasso?\n").arg(vocaboli(voci.size()))
+                       + QStringLiteral("Quello di adesso resterà in %1%2. Il gioco non sovrascrive mai un elenco che non ha "
                                   "scritto il ripasso: le altre copie restano come sono.")
                        .arg(copia.nome,
                             copia.sostituisce ? QStringLiteral(", al posto di un elenco salvato prima dal ripasso")
@@ -176,7 +177,7 @@ void FinestraRipasso::salvaElenco()
         domanda << QStringLiteral("Salvarli lo stesso?");
     }
     if (!domanda.isEmpty()
-        && box_.mostra(domanda.join(u'\n'), kTitoloFinestra, Icona::Domanda, Pulsanti::OkAnnulla) != Risposta::Ok)
+        && box_.mostra(domanda.join(QStringLiteral("\n\n")), kTitoloFinestra, Icona::Domanda, Pulsanti::OkAnnulla) != Risposta::Ok)
         return;
     QString motivo;
     if (esiste && !fs_.copia(elenco, copia.nome, motivo)) {

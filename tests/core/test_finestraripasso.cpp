@@ -115,7 +115,7 @@ TEST_F(Finestra, SalvaLaListaMostrataChiedendoPrima)
     ASSERT_EQ(box.mostrati.size(), 1u);
     EXPECT_EQ(box.mostrati[0].icona, Icona::Domanda);
     EXPECT_EQ(box.mostrati[0].testo, "Un solo vocabolo non basta per una partita: il gioco ne vuole almeno 7. Una volta "
-                                     "salvato l'elenco, prima di giocarlo bisognerà aggiungere a mano almeno 6 vocaboli.\n"
+                                     "salvato l'elenco, prima di giocarlo bisognerà aggiungere a mano almeno 6 vocaboli.\n\n"
                                      "Salvarli lo stesso?");
     EXPECT_EQ(contenuto("vocpers.txt"), "(assente)");
 
