@@ -8,7 +8,8 @@ void Progressi::carica()
 {
     const QString nome = QString::fromLatin1(kFileProgressi);
     QByteArray testo;
-    const Lettura l = archivio_.leggi(nome, testo, kMassimoFileProgressi);
+    QString motivo;
+    const Lettura l = fs_.leggi(nome, testo, motivo, kMassimoFileProgressi);
     if (l == Lettura::Assente)
         return;
     if (l == Lettura::Letta)
@@ -19,9 +20,9 @@ void Progressi::carica()
     // Set aside under a name of its own, never over an earlier one.
     for (int i = 1; i <= 99; ++i) {
         const QString daParte = i == 1 ? QStringLiteral("progressi-guasto.txt") : QStringLiteral("progressi-guasto-%1.txt").arg(i);
-        if (archivio_.esiste(daParte))
+        if (fs_.esiste(daParte))
             continue;
-        if (archivio_.rinomina(nome, daParte)) {
+        if (fs_.rinomina(nome, daParte, motivo)) {
             avvisoLettura_ = QStringLiteral("Il file progressi.txt era danneggiato o illeggibile: è stato messo da parte "
                                             "come %1 e i progressi ricominciano da capo.")
                                  .arg(daParte);
@@ -39,9 +40,10 @@ QStringList Progressi::avvisi() const
     QStringList a;
     if (!avvisoLettura_.isEmpty())
         a << avvisoLettura_;
-    if (archivio_.scritturaInDisparteFallita())
-        a << QStringLiteral("Non è stato possibile scrivere progressi.txt: le ultime partite "
-                            "non saranno ricordate alla prossima partenza.");
+    if (const QString motivo = scrittore_.ultimoErrore(); !motivo.isEmpty())
+        a << QStringLiteral("Non è stato possibile scrivere progressi.txt (%1): le ultime partite "
+                            "non saranno ricordate alla prossima partenza.")
+                 .arg(motivo);
     return a;
 }
 
@@ -117,7 +119,7 @@ void Progressi::salva()
 {
     if (!nonScrivere_)
         // A copy shares its lists until one side changes them: the text is made on the writing thread.
-        archivio_.scriviInDisparte(QString::fromLatin1(kFileProgressi), [copia = dati_] { return testoProgressi(copia); });
+        scrittore_.scrivi(QString::fromLatin1(kFileProgressi), [copia = dati_] { return testoProgressi(copia); });
 }
 
 } // namespace lex

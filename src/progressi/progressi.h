@@ -5,7 +5,8 @@
 #pragma once
 
 #include "progressi/registro.h"
-#include "review/archivio.h"
+#include "dati/disparte.h"
+#include "dati/filesistema.h"
 #include "shell/osservatore.h"
 
 #include <QByteArrayView>
@@ -38,7 +39,11 @@ std::optional<DatiProgressi> leggiTestoProgressi(QByteArrayView testo);
 
 class Progressi : public OsservatorePartita {
 public:
-    Progressi(Archivio& archivio, Calendario& calendario) : archivio_(archivio), calendario_(calendario) {}
+    // The writer is the record's own, so that its failures are told apart from other files'.
+    Progressi(FileSistema& fs, ScrittoreInDisparte& scrittore, Calendario& calendario)
+        : fs_(fs), scrittore_(scrittore), calendario_(calendario)
+    {
+    }
 
     // Reads "progressi.txt". A damaged or unreadable file is renamed out of the way and the
     // record starts empty; when even that fails, the file is left alone and never written over.
@@ -67,7 +72,8 @@ private:
     void chiudiInCorso(); // a game left unfinished counts too, as far as it went
     void salva();
 
-    Archivio& archivio_;
+    FileSistema& fs_;
+    ScrittoreInDisparte& scrittore_;
     Calendario& calendario_;
     DatiProgressi dati_;
     std::array<Giocatore, 3> giocatori_; // 1 right, 2 left

@@ -193,10 +193,10 @@ TEST(FileProgressi, CioCheIlGiocoNonScriverebbeERifiutato)
 
 TEST(Progressi, OgniPersonaggioHaIlSuoRegistro)
 {
-    CartellaTemporanea cartella;
-    FakeArchivio archivio;
+    FakeFileSistema fs;
+    ScrittoreInDisparte scrittore{fs, ScrittoreInDisparte::Filo::Chiamante};
     FakeCalendario cal;
-    Progressi p(archivio, cal);
+    Progressi p(fs, scrittore, cal);
     p.carica();
     auto gioca = [&](int giocatori, const char* n1, const char* n2, std::vector<std::pair<int, bool>> tasti) {
         p.partitaIniziata(giocatori, n1, n2);
@@ -229,58 +229,62 @@ TEST(Progressi, OgniPersonaggioHaIlSuoRegistro)
         EXPECT_TRUE(d.profili[static_cast<std::size_t>(n)].vuoto()) << n;
 
     // Written in the background after each game, read back by the next run.
-    EXPECT_EQ(archivio.inDisparte, (QStringList{"progressi.txt", "progressi.txt", "progressi.txt"}));
-    Progressi riletto(archivio, cal);
+    EXPECT_EQ(fs.scritti, (QStringList{"/progressi.txt", "/progressi.txt", "/progressi.txt"}));
+    Progressi riletto(fs, scrittore, cal);
     riletto.carica();
     EXPECT_EQ(riletto.dati(), d);
     EXPECT_TRUE(riletto.avvisi().isEmpty());
 
     // The option is saved at once, and only when it changes.
     riletto.impostaPrimaDaRipassare(false);
-    EXPECT_EQ(archivio.inDisparte.size(), 3);
+    EXPECT_EQ(fs.scritti.size(), 3);
     riletto.impostaPrimaDaRipassare(true);
-    EXPECT_EQ(archivio.inDisparte.size(), 4);
+    EXPECT_EQ(fs.scritti.size(), 4);
+    EXPECT_TRUE(fs.di("progressi.txt").contains("\r\nprima da ripassare: 1\r\n"));
+
+    // A failed write is told, with the system's reason.
+    fs.pieno = true;
+    riletto.impostaPrimaDaRipassare(false);
+    ASSERT_EQ(riletto.avvisi().size(), 1);
+    EXPECT_TRUE(riletto.avvisi()[0].startsWith("Non è stato possibile scrivere progressi.txt (No space left on device)"));
 }
 
 TEST(Progressi, FileGuastoMessoDaParteEMaiSovrascritto)
 {
-    CartellaTemporanea cartella;
-    cartella.scrivi("progressi.txt", "Lexorio: progressi\r\n[Cicero]");
-    cartella.scrivi("progressi-guasto.txt", "an earlier one");
-    FakeArchivio archivio;
+    FakeFileSistema fs;
+    fs.metti("progressi.txt", "Lexorio: progressi\r\n[Cicero]");
+    fs.metti("progressi-guasto.txt", "an earlier one");
+    ScrittoreInDisparte scrittore{fs, ScrittoreInDisparte::Filo::Chiamante};
     FakeCalendario cal;
-    Progressi p(archivio, cal);
+    Progressi p(fs, scrittore, cal);
     p.carica();
     EXPECT_EQ(p.dati(), DatiProgressi{});
-    QFile daParte("progressi-guasto-2.txt");
-    ASSERT_TRUE(daParte.open(QIODevice::ReadOnly));
-    EXPECT_EQ(daParte.readAll(), "Lexorio: progressi\r\n[Cicero]");
+    EXPECT_EQ(fs.di("progressi-guasto-2.txt"), "Lexorio: progressi\r\n[Cicero]");
+    EXPECT_EQ(fs.di("progressi-guasto.txt"), "an earlier one");
     ASSERT_EQ(p.avvisi().size(), 1);
     EXPECT_TRUE(p.avvisi()[0].contains("progressi-guasto-2.txt"));
 
     // Cannot be set aside: kept as it is for good.
-    cartella.scrivi("progressi.txt", "rovinato");
-    archivio.rinominaImpossibile = true;
-    Progressi bloccato(archivio, cal);
+    fs.metti("progressi.txt", "rovinato");
+    fs.rinominaImpossibile = true;
+    Progressi bloccato(fs, scrittore, cal);
     bloccato.carica();
     bloccato.partitaIniziata(1, "Cicero", "");
     bloccato.parolaChiesta("verbum", "parola", "1", "1");
     bloccato.partitaFinita();
     bloccato.impostaPrimaDaRipassare(true);
     EXPECT_EQ(bloccato.dati().profili[1].voci.size(), 1); // kept for this session
-    EXPECT_TRUE(archivio.inDisparte.isEmpty());
-    QFile f("progressi.txt");
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "rovinato");
+    EXPECT_TRUE(fs.scritti.isEmpty());
+    EXPECT_EQ(fs.di("progressi.txt"), "rovinato");
 }
 
 // A whole game through the rules, with the review listening too.
 TEST_F(Partita, LaPartitaArrivaAlRegistroDelPersonaggio)
 {
-    FakeArchivio archivio;
+    ScrittoreInDisparte scrittore{b.file, ScrittoreInDisparte::Filo::Chiamante};
     FakeCalendario cal;
-    Ripasso ripasso(archivio);
-    Progressi progressi(archivio, cal);
+    Ripasso ripasso(b.file, scrittore);
+    Progressi progressi(b.file, scrittore, cal);
     OsservatoriPartita tutti{&ripasso, &progressi};
     avvia(vocabolario(20));
     lx->osservatore = &tutti;
@@ -297,5 +301,5 @@ TEST_F(Partita, LaPartitaArrivaAlRegistroDelPersonaggio)
     EXPECT_EQ(cicero.voci[0].giustaPrimo, 9);
     EXPECT_EQ(cicero.voci[0].scatola, 1);
     EXPECT_EQ(ripasso.dati().tutte.size(), 1);
-    EXPECT_EQ(archivio.inDisparte, (QStringList{"ripasso.txt", "progressi.txt"}));
+    EXPECT_EQ(b.file.scritti, (QStringList{"/gioco/ripasso.txt", "/gioco/progressi.txt"}));
 }

@@ -3,8 +3,9 @@
 // this too.
 #pragma once
 
+#include "dati/disco/filesistemadisco.h"
+#include "dati/disparte.h"
 #include "progressi/progressi.h"
-#include "review/archivio.h"
 #include "review/ripasso.h"
 #include "shell/lexorio.h"
 #include "shell/ui/finestreqt.h"
@@ -52,12 +53,13 @@ private:
     EventiQt eventi_;
     UscitaQt uscita_;
     MisureQt misure_;
-    FileQt file_;
+    FileSistemaDisco file_;
     FinestreQt finestre_;
     Porte porte_;
     // The review and the learning record listen to the game. Made before the game and its window,
     // they go after them, and their pending writes are finished when the window has closed.
-    ArchivioFile archivio_;
+    ScrittoreInDisparte scrittore_{file_};
+    ScrittoreInDisparte scrittoreProgressi_{file_};
     Ripasso ripasso_;
     CalendarioDiSistema calendario_;
     Progressi progressi_;
