@@ -69,8 +69,8 @@ RipassoModel RipassoModel::progettato()
     return m;
 }
 
-FinestraRipasso::FinestraRipasso(const Ripasso& ripasso, MessaggiBox& box, Archivio& archivio)
-    : m(RipassoModel::progettato()), ripasso_(ripasso), box_(box), archivio_(archivio)
+FinestraRipasso::FinestraRipasso(const Ripasso& ripasso, MessaggiBox& box, FileSistema& fs)
+    : m(RipassoModel::progettato()), ripasso_(ripasso), box_(box), fs_(fs)
 {
     m.shown = true;
     m.vista[0].selected = true;
@@ -157,9 +157,9 @@ void FinestraRipasso::salvaElenco()
                              .arg(kParoleMinime)
                              .arg(vocaboli(mancano));
     CopiaElenco copia;
-    const bool esiste = archivio_.esiste(elenco);
+    const bool esiste = fs_.esiste(elenco);
     if (esiste) {
-        copia = copiaPerElenco(archivio_);
+        copia = copiaPerElenco(fs_);
         if (copia.nome.isEmpty()) {
             box_.mostra(QStringLiteral("Ci sono già %1 copie di vecchi elenchi (da vocpers.bak a vocpers-%1.bak): "
                                        "spostarne o cancellarne qualcuna, poi salvare di nuovo.")
@@ -179,14 +179,16 @@ void FinestraRipasso::salvaElenco()
     if (!domanda.isEmpty()
         && box_.mostra(domanda.join(QStringLiteral("\n\n")), kTitoloFinestra, Icona::Domanda, Pulsanti::OkAnnulla) != Risposta::Ok)
         return;
-    if (esiste && !archivio_.copia(elenco, copia.nome)) {
-        box_.mostra(QStringLiteral("Impossibile conservare il vecchio vocpers.txt in %1: vocpers.txt è rimasto com'era.")
-                        .arg(copia.nome),
+    QString motivo;
+    if (esiste && !fs_.copia(elenco, copia.nome, motivo)) {
+        box_.mostra(QStringLiteral("Impossibile conservare il vecchio vocpers.txt in %1 (%2): vocpers.txt è rimasto com'era.")
+                        .arg(copia.nome, motivo),
                     kTitoloFinestra, Icona::Errore, Pulsanti::Ok);
         return;
     }
-    if (!archivio_.scrivi(elenco, testoElencoPersonale(voci))) {
-        box_.mostra(QStringLiteral("Impossibile salvare vocpers.txt."), kTitoloFinestra, Icona::Errore, Pulsanti::Ok);
+    if (!fs_.scrivi(elenco, testoElencoPersonale(voci), motivo)) {
+        box_.mostra(QStringLiteral("Impossibile salvare vocpers.txt (%1).").arg(motivo), kTitoloFinestra, Icona::Errore,
+                    Pulsanti::Ok);
         return;
     }
     salvato_ = true;

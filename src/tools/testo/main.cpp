@@ -3,7 +3,7 @@
 // word of the text, "form<TAB>lemma<TAB>other|candidates". Exits like lexorio-controlla: 0 when
 // the game can play the list, 1 when it cannot, 2 when the text cannot be read or the command
 // line is wrong.
-#include "review/archivio.h"
+#include "dati/disco/filesistemadisco.h"
 #include "testo/elencotesto.h"
 #include "vocab/selezione.h"
 
@@ -124,9 +124,10 @@ int main(int argc, char** argv)
         return 1;
     }
     const QByteArray testo = testoElenco(elenco, QStringLiteral("Vocaboli di ") + QFileInfo(ingresso).fileName());
-    ArchivioFile archivio;
-    if (!archivio.scrivi(uscita, testo)) {
-        scriviErrore(QStringLiteral("Non si riesce a scrivere %1: nessun file è stato cambiato.\n").arg(uscita));
+    FileSistemaDisco disco;
+    QString motivo;
+    if (!disco.scrivi(uscita, testo, motivo)) {
+        scriviErrore(QStringLiteral("Non si riesce a scrivere %1 (%2): nessun file è stato cambiato.\n").arg(uscita, motivo));
         return 2;
     }
     const int giocabili = vocaboliGiocabili(testo);
