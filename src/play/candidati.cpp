@@ -23,7 +23,14 @@ void Lexorio::preparaparola()
     if (liste.vocabolo.isEmpty())
         return;
     porte.casuale.semina();
-    const int w = indiceCasuale(porte.casuale, liste.vocabolo.size());
+    int w = -1;
+    while (w < 0 && !s.daChiedere.isEmpty()) {
+        const int i = s.daChiedere.takeFirst();
+        if (i >= 0 && i < liste.vocabolo.size())
+            w = i;
+    }
+    if (w < 0)
+        w = indiceCasuale(porte.casuale, liste.vocabolo.size());
     s.casellaesatta = indiceCasuale(porte.casuale, s.numcaselle);
 
     // Wrong candidates: every other selected word of the same class, duplicates kept, less the

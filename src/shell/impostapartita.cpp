@@ -51,6 +51,11 @@ void Lexorio::impostapartita()
     for (;;) {
         if (s.impostata)
             precompilaImpostazioni();
+        if (programma) {
+            Casella& c = impostazioni().m.primaRipasso;
+            c.visible = true;
+            c.value = programma->attivo() ? 1 : 0;
+        }
         m.windowShown = false; // the settings window stands in for the board while it is open
         porte.finestre.mostraImpostazioni(impostazioni());
         s.vocabolifatti = 0;
@@ -61,6 +66,8 @@ void Lexorio::impostapartita()
             return;
         }
         const Consegna c = impostazioni().consegna();
+        if (programma)
+            programma->scegli(impostazioni().m.primaRipasso.ticked());
         consegnaPersonaggi(c);
 
         s.scelte = c.scelte;
@@ -109,6 +116,8 @@ void Lexorio::impostapartita()
     ++partite_;
     if (osservatore)
         osservatore->partitaIniziata(s.numgiocatori, s.nome[1], s.nome[2]);
+    // The scheduled review, when it is chosen: the right (or only) player's words to ask first.
+    s.daChiedere = programma ? programma->ordine(liste, s.nome[1], static_cast<int>(s.totalevocaboli)) : QList<int>{};
     m.figura[1].picture = m.Imr[0].picture;
     m.figura[2].picture = m.Iml[0].picture;
     preparatabellone();

@@ -3,6 +3,7 @@
 // the window and the four media channels; the view mirrors the model after each event.
 #pragma once
 
+#include "progressi/programma.h"
 #include "shell/finestre.h"
 #include "shell/modello.h"
 #include "shell/osservatore.h"
@@ -29,6 +30,7 @@ public:
     Canali canali;
     Porte porte;
     OsservatorePartita* osservatore = nullptr; // the review of missed words and the learning record, when they listen
+    ProgrammaParole* programma = nullptr;     // the scheduled review, when one is wired
 
     // Events, one at a time from the window's event loop.
     void avvio();                       // start-up, once
@@ -42,6 +44,7 @@ public:
     void menuEsci() { esci(); }
     void menuInfo();
     void menuRipasso();                 // "&Ripasso errori": the review of missed words
+    void menuProgressi() { porte.finestre.mostraProgressi(); } // "Pro&gressi": the learning record
     void chiusura();                    // the window's own close control
     void fineVittoria(int esito);       // end-of-play report of the victory channel
 

@@ -3,6 +3,7 @@
 
 #include "settings/impostazionipartita.h"
 
+#include <QList>
 #include <QString>
 #include <array>
 
@@ -40,6 +41,7 @@ struct StatoGioco {
     std::array<int, 3> personaggio{}; // players 1, 2: the characters of the last O.K. (0 none yet)
     QString filevoc;
     QString filecaricato;
+    QList<int> daChiedere; // the scheduled review's words, positions in the lists, asked first
 
     // Texts (index 0 unused)
     std::array<QString, 5> istruzioni;

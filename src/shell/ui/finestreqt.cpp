@@ -24,4 +24,12 @@ bool FinestreQt::mostraRipasso()
     return salvato;
 }
 
+void FinestreQt::mostraProgressi()
+{
+    if (progressi)
+        progressi();
+    if (dopo)
+        dopo();
+}
+
 } // namespace lex::ui

@@ -1,7 +1,9 @@
 #include "shell/ui/gioco.h"
 
 #include "board/ui/immagini.h"
+#include "progressi/ui/progressiview.h"
 #include "review/ui/ripassoview.h"
+#include "settings/personaggi.h"
 
 #include <QApplication>
 #include <fontconfig/fontconfig.h>
@@ -40,10 +42,15 @@ Gioco::Gioco(QStringList cartelleAudio)
     ripasso_.carica();
     progressi_.carica();
     lexorio_.osservatore = &osservatori_;
+    lexorio_.programma = &progressi_;
     box_.setGenitore(&vista_);
     finestre_.genitore = &vista_;
     finestre_.dopo = [this] { vista_.rispecchia(); };
     finestre_.ripasso = [this] { return mostraRipassoModale(ripasso_, box_, file_, &vista_); };
+    // First the character of the right (or only) player.
+    finestre_.progressi = [this] {
+        mostraProgressiModale(progressi_, file_, numeroPersonaggio(lexorio_.m.foto1.tag), &vista_);
+    };
     eventi_.ridisegnaTutto = [this] { vista_.ridisegnaSubito(); };
     eventi_.rispecchiaTutto = [this] { vista_.rispecchia(); };
     misure_.finestra = &vista_;
