@@ -10,15 +10,15 @@ void Lexorio::aprivocaboli(const QString& fv)
 {
     QFile file(fv);
     if (!file.open(QIODevice::ReadOnly))
-        terminaConMessaggio(porte, QStringLiteral("File ") + fv + QStringLiteral(" assente o difettoso"), Icona::Errore);
+        terminaConMessaggio(porte_, QStringLiteral("File ") + fv + QStringLiteral(" assente o difettoso"), Icona::Errore);
     const QByteArray dati = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        terminaConMessaggio(porte, QStringLiteral("File ") + fv + QStringLiteral(" assente o difettoso"), Icona::Errore);
+        terminaConMessaggio(porte_, QStringLiteral("File ") + fv + QStringLiteral(" assente o difettoso"), Icona::Errore);
     file.close();
 
-    const EsitoCaricamento e = caricaVocaboli(dati, vocabolario);
+    const EsitoCaricamento e = caricaVocaboli(dati, vocabolario_);
     if (e.troppiDifettosi)
-        terminaConMessaggio(porte, rapportoVisibile(e.rapporto), Icona::Errore,
+        terminaConMessaggio(porte_, rapportoVisibile(e.rapporto), Icona::Errore,
                             QStringLiteral("Troppi record difettosi nel file ") + fv);
     if (!e.rapporto.isEmpty())
         messaggio(rapportoVisibile(e.rapporto), QStringLiteral("Record difettosi nel file  ") + fv, Icona::Avviso,

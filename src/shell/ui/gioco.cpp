@@ -36,7 +36,7 @@ Gioco::Gioco(QStringList cartelleAudio)
       vista_(lexorio_)
 {
     ripasso_.carica();
-    lexorio_.osservatore = &ripasso_;
+    lexorio_.osserva(&ripasso_);
     box_.setGenitore(&vista_);
     finestre_.genitore = &vista_;
     finestre_.dopo = [this] { vista_.rispecchia(); };
