@@ -2,6 +2,7 @@
 // what the game's own selection picks for the same choices.
 #include "vocab/controllo.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -51,6 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const PartitaPossibile& p : r.partite)
         verifica(p.senzaSimili <= p.vocaboli && p.vocaboli <= r.giocabili);
     verifica(r.partite.isEmpty() == (r.caricamento.caricati == 0));
+    // What it explains names playable rows and real lines, in order.
+    for (int i : r.insidie.classeNonPulita)
+        verifica(1 <= i && i <= r.vocabolario.ultimovoc && !r.fuoriIntervallo.contains(i));
+    for (const QList<int>* righe : {&r.insidie.tabulate, &r.insidie.righeUtf8, &r.insidie.righeWindows})
+        verifica(std::is_sorted(righe->begin(), righe->end()) && (righe->isEmpty() || righe->front() >= 1));
 
     const QString testo = testoResoconto(r, QStringLiteral("vocpers.txt"));
     verifica(testo.endsWith(QStringLiteral("\nElenco utilizzabile.\n")) == r.utilizzabile());

@@ -12,6 +12,8 @@ PKGS=(
   # run
   timgm6mb-soundfont fonts-liberation2 fonts-comic-neue
   qt6-translations-l10n
+  # the Latin lexicon that lexorio-testo and its tests read
+  collatinus
   # headless runs and tests
   xvfb xauth python3
   # checks of the installed menu entry and software-centre description
@@ -23,7 +25,7 @@ PKGS=(
 # --ci what the CI's extra stages need: clang with its sanitizer and libFuzzer runtimes.
 for option in "$@"; do
   case "$option" in
-    --tools) PKGS+=(collatinus whitakers-words-data whitakers-words mythes-it sox xdotool imagemagick librsvg2-bin) ;;
+    --tools) PKGS+=(whitakers-words-data whitakers-words mythes-it sox xdotool imagemagick librsvg2-bin) ;;
     --package) PKGS+=(file lintian debootstrap) ;;
     --ci) PKGS+=(clang libclang-rt-14-dev) ;;
   esac

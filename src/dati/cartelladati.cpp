@@ -66,7 +66,7 @@ EsitoSemina semina(FileSistema& fs, const QString& spediti, const QString& carte
     if (fs.esiste(percorsoRegistro)) {
         QString errore;
         // Unreadable, it counts as empty: every differing file is then kept, which is the safe side.
-        if (const auto testo = fs.leggi(percorsoRegistro, errore))
+        if (const auto testo = fs.contenuto(percorsoRegistro, errore))
             registro = leggiRegistro(*testo);
     }
     const QMap<QString, QByteArray> prima = registro;
@@ -80,7 +80,7 @@ EsitoSemina semina(FileSistema& fs, const QString& spediti, const QString& carte
         if (!fs.esiste(origine))
             continue; // not part of this installation
         QString errore;
-        const auto spedito = fs.leggi(origine, errore);
+        const auto spedito = fs.contenuto(origine, errore);
         if (!spedito) {
             fallito(nome, errore);
             continue;
@@ -88,7 +88,7 @@ EsitoSemina semina(FileSistema& fs, const QString& spediti, const QString& carte
         const QByteArray nuovo = impronta(*spedito);
         bool copia = true;
         if (fs.esiste(destinazione)) {
-            const auto presente = fs.leggi(destinazione, errore);
+            const auto presente = fs.contenuto(destinazione, errore);
             if (!presente) {
                 fallito(nome, errore);
                 continue;

@@ -1,5 +1,7 @@
 #include "play/candidati.h"
 
+#include "vocab/errati.h"
+
 #include <algorithm>
 
 namespace lex {
@@ -12,19 +14,16 @@ int indiceCasuale(Casuale& c, qsizetype n)
 }
 } // namespace
 
-Domanda disegnaDomanda(const ListeParole& liste, Casuale& casuale)
+Domanda disegnaDomanda(const ListeParole& liste, Casuale& casuale, const Sinonimi& sinonimi)
 {
     Domanda d;
     casuale.semina();
     d.riga = indiceCasuale(casuale, liste.vocabolo.size());
     d.esatta = indiceCasuale(casuale, kCaselle);
 
-    // Wrong candidates: every other selected word of the same class, duplicates kept, so
-    // frequent translations turn up more often.
-    const QString classe = liste.categoria.value(d.riga);
-    for (qsizetype i = 0; i < liste.traduzione.size(); ++i)
-        if (i != d.riga && liste.categoria.value(i) == classe)
-            d.errati.append(liste.traduzione[i]);
+    // Wrong candidates: every other selected word of the same class, duplicates kept, less the
+    // texts a learner could rightly choose (a shared sense or a synonym).
+    d.errati = poolErrati(liste.traduzione, liste.categoria, d.riga, sinonimi);
 
     for (int i = 0; i < kCaselle; ++i) {
         auto& casella = d.caselle[static_cast<std::size_t>(i)];

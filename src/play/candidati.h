@@ -3,6 +3,7 @@
 
 #include "play/partita.h"
 #include "shell/porte.h"
+#include "vocab/sinonimi.h"
 #include "vocab/vocabolario.h"
 
 namespace lex {
@@ -14,8 +15,9 @@ struct Domanda {
     QStringList errati;                    // the pool the wrong candidates were drawn from
 };
 
-// Seeds the generator, then draws the word, its box and each other box's wrong candidate.
-// The selected lists must not be empty.
-Domanda disegnaDomanda(const ListeParole& liste, Casuale& casuale);
+// Seeds the generator, then draws the word, its box and each other box's wrong candidate; a
+// text a learner could rightly choose never stands among the wrong ones. The selected lists
+// must not be empty.
+Domanda disegnaDomanda(const ListeParole& liste, Casuale& casuale, const Sinonimi& sinonimi = Sinonimi::spediti());
 
 } // namespace lex

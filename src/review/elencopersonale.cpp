@@ -70,15 +70,16 @@ bool scrittoDalRipasso(QByteArrayView testo)
     return testoElencoPersonale(voci) == testo;
 }
 
-CopiaElenco copiaPerElenco(Archivio& archivio)
+CopiaElenco copiaPerElenco(FileSistema& fs)
 {
     constexpr qint64 kMassimo = 4 << 20; // far beyond 1801 records: a larger file is not the review's
     for (int i = 1; i <= kCopieElenco; ++i) {
         const QString nome = i == 1 ? QStringLiteral("vocpers.bak") : QStringLiteral("vocpers-%1.bak").arg(i);
-        if (!archivio.esiste(nome))
+        if (!fs.esiste(nome))
             return {nome, false};
         QByteArray testo;
-        if (archivio.leggi(nome, testo, kMassimo) == Lettura::Letta && scrittoDalRipasso(testo))
+        QString motivo;
+        if (fs.leggi(nome, testo, motivo, kMassimo) == Lettura::Letta && scrittoDalRipasso(testo))
             return {nome, true};
     }
     return {};

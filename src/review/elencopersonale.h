@@ -2,7 +2,7 @@
 // before the game's set-up plays it well.
 #pragma once
 
-#include "review/archivio.h"
+#include "dati/filesistema.h"
 #include "review/ripasso.h"
 #include "vocab/selezione.h" // kParoleMinime, kParoleSenzaAvviso
 
@@ -27,7 +27,7 @@ struct CopiaElenco {
     QString nome;
     bool sostituisce = false; // an earlier review list is there
 };
-CopiaElenco copiaPerElenco(Archivio& archivio);
+CopiaElenco copiaPerElenco(FileSistema& fs);
 inline constexpr int kCopieElenco = 99;
 
 // What the set-up would make of the saved list, counted with the game's own loader and selection:

@@ -69,8 +69,8 @@ RipassoModel RipassoModel::progettato()
     return m;
 }
 
-FinestraRipasso::FinestraRipasso(const Ripasso& ripasso, MessaggiBox& box, Archivio& archivio)
-    : m(RipassoModel::progettato()), ripasso_(ripasso), box_(box), archivio_(archivio)
+FinestraRipasso::FinestraRipasso(const Ripasso& ripasso, MessaggiBox& box, FileSistema& fs)
+    : m(RipassoModel::progettato()), ripasso_(ripasso), box_(box), fs_(fs)
 {
     m.shown = true;
     m.vista[0].selected = true;
@@ -145,8 +145,9 @@ void FinestraRipasso::salvaElenco()
         return;
     const QString elenco = QString::fromLatin1(kElencoPersonale);
     const BisognoElenco bisogno = bisognoElenco(voci);
-    // Without "Escludi simili" every word plays: fewer than that can not start a game at all.
-    const int mancano = std::max(0, kParoleMinime - bisogno.vocaboli);
+    // Without "Escludi simili" every word plays: fewer than that can not start a game at all. How
+    // many to add is counted as the window's note counts it, with the box ticked as it starts.
+    const int mancano = bisogno.vocaboli < kParoleMinime ? bisogno.mancanoPerGiocare() : 0;
 
     QStringList domanda;
     if (mancano > 0)
@@ -156,9 +157,9 @@ void FinestraRipasso::salvaElenco()
                              .arg(kParoleMinime)
                              .arg(vocaboli(mancano));
     CopiaElenco copia;
-    const bool esiste = archivio_.esiste(elenco);
+    const bool esiste = fs_.esiste(elenco);
     if (esiste) {
-        copia = copiaPerElenco(archivio_);
+        copia = copiaPerElenco(fs_);
         if (copia.nome.isEmpty()) {
             box_.mostra(QStringLiteral("Ci sono già %1 copie di vecchi elenchi (da vocpers.bak a vocpers-%1.bak): "
                                        "spostarne o cancellarne qualcuna, poi salvare di nuovo.")
@@ -166,8 +167,8 @@ void FinestraRipasso::salvaElenco()
                         kTitoloFinestra, Icona::Errore, Pulsanti::Ok);
             return;
         }
-        domanda << QStringLiteral("Il file vocpers.txt esiste già. Sostituirlo con %1 del ripasso?").arg(vocaboli(voci.size()))
-                << QStringLiteral("Quello di adesso resterà in %1%2. Il gioco non sovrascrive mai un elenco che non ha "
+        domanda << QStringLiteral("Il file vocpers.txt esiste già. Sostituirlo con %1 del ripasso?\n").arg(vocaboli(voci.size()))
+                       + QStringLiteral("Quello di adesso resterà in %1%2. Il gioco non sovrascrive mai un elenco che non ha "
                                   "scritto il ripasso: le altre copie restano come sono.")
                        .arg(copia.nome,
                             copia.sostituisce ? QStringLiteral(", al posto di un elenco salvato prima dal ripasso")
@@ -176,16 +177,18 @@ void FinestraRipasso::salvaElenco()
         domanda << QStringLiteral("Salvarli lo stesso?");
     }
     if (!domanda.isEmpty()
-        && box_.mostra(domanda.join(u'\n'), kTitoloFinestra, Icona::Domanda, Pulsanti::OkAnnulla) != Risposta::Ok)
+        && box_.mostra(domanda.join(QStringLiteral("\n\n")), kTitoloFinestra, Icona::Domanda, Pulsanti::OkAnnulla) != Risposta::Ok)
         return;
-    if (esiste && !archivio_.copia(elenco, copia.nome)) {
-        box_.mostra(QStringLiteral("Impossibile conservare il vecchio vocpers.txt in %1: vocpers.txt è rimasto com'era.")
-                        .arg(copia.nome),
+    QString motivo;
+    if (esiste && !fs_.copia(elenco, copia.nome, motivo)) {
+        box_.mostra(QStringLiteral("Impossibile conservare il vecchio vocpers.txt in %1 (%2): vocpers.txt è rimasto com'era.")
+                        .arg(copia.nome, motivo),
                     kTitoloFinestra, Icona::Errore, Pulsanti::Ok);
         return;
     }
-    if (!archivio_.scrivi(elenco, testoElencoPersonale(voci))) {
-        box_.mostra(QStringLiteral("Impossibile salvare vocpers.txt."), kTitoloFinestra, Icona::Errore, Pulsanti::Ok);
+    if (!fs_.scrivi(elenco, testoElencoPersonale(voci), motivo)) {
+        box_.mostra(QStringLiteral("Impossibile salvare vocpers.txt (%1).").arg(motivo), kTitoloFinestra, Icona::Errore,
+                    Pulsanti::Ok);
         return;
     }
     salvato_ = true;

@@ -37,7 +37,7 @@ struct RipassoModel {
 
 class FinestraRipasso {
 public:
-    FinestraRipasso(const Ripasso& ripasso, MessaggiBox& box, Archivio& archivio);
+    FinestraRipasso(const Ripasso& ripasso, MessaggiBox& box, FileSistema& fs);
 
     RipassoModel m;
 
@@ -54,7 +54,7 @@ private:
 
     const Ripasso& ripasso_;
     MessaggiBox& box_;
-    Archivio& archivio_;
+    FileSistema& fs_;
     QList<VoceRipasso> voci_;
     bool salvato_ = false;
 };

@@ -306,7 +306,8 @@ void Ripasso::carica()
 {
     const QString nome = QString::fromLatin1(kFileRipasso);
     QByteArray testo;
-    const Lettura l = archivio_.leggi(nome, testo, kMassimoFileRipasso);
+    QString motivo;
+    const Lettura l = fs_.leggi(nome, testo, motivo, kMassimoFileRipasso);
     if (l == Lettura::Assente)
         return;
     if (l == Lettura::Letta)
@@ -317,9 +318,9 @@ void Ripasso::carica()
     // Set aside under a name of its own, never over an earlier one.
     for (int i = 1; i <= 99; ++i) {
         const QString daParte = i == 1 ? QStringLiteral("ripasso-guasto.txt") : QStringLiteral("ripasso-guasto-%1.txt").arg(i);
-        if (archivio_.esiste(daParte))
+        if (fs_.esiste(daParte))
             continue;
-        if (archivio_.rinomina(nome, daParte)) {
+        if (fs_.rinomina(nome, daParte, motivo)) {
             avvisoLettura_ = QStringLiteral("Il file ripasso.txt era danneggiato o illeggibile: è stato messo da parte "
                                             "come %1 e il ripasso ricomincia da capo.")
                                  .arg(daParte);
@@ -337,9 +338,10 @@ QStringList Ripasso::avvisi() const
     QStringList a;
     if (!avvisoLettura_.isEmpty())
         a << avvisoLettura_;
-    if (archivio_.scritturaInDisparteFallita())
-        a << QStringLiteral("Non è stato possibile scrivere ripasso.txt: gli errori delle ultime partite "
-                            "non saranno ricordati alla prossima partenza.");
+    if (const QString motivo = scrittore_.ultimoErrore(); !motivo.isEmpty())
+        a << QStringLiteral("Non è stato possibile scrivere ripasso.txt (%1): gli errori delle ultime partite "
+                            "non saranno ricordati alla prossima partenza.")
+                 .arg(motivo);
     return a;
 }
 
@@ -388,7 +390,7 @@ void Ripasso::chiudiInCorso()
     chiudiPartita(dati_, p);
     if (!nonScrivere_)
         // A copy shares its lists until one side changes them: the text is made on the writing thread.
-        archivio_.scriviInDisparte(QString::fromLatin1(kFileRipasso), [copia = dati_] { return testoRipasso(copia); });
+        scrittore_.scrivi(QString::fromLatin1(kFileRipasso), [copia = dati_] { return testoRipasso(copia); });
 }
 
 } // namespace lex

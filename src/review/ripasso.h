@@ -3,7 +3,8 @@
 // once it has been answered right, without a miss, in three later games.
 #pragma once
 
-#include "review/archivio.h"
+#include "dati/disparte.h"
+#include "dati/filesistema.h"
 #include "shell/osservatore.h"
 
 #include <QByteArrayView>
@@ -75,7 +76,7 @@ std::optional<DatiRipasso> leggiTestoRipasso(QByteArrayView testo);
 // at start-up, written in the background whenever a game has been folded in.
 class Ripasso : public OsservatorePartita {
 public:
-    explicit Ripasso(Archivio& archivio) : archivio_(archivio) {}
+    Ripasso(FileSistema& fs, ScrittoreInDisparte& scrittore) : fs_(fs), scrittore_(scrittore) {}
 
     // Reads "ripasso.txt". A damaged or unreadable file is renamed out of the way and the review
     // starts empty; when even that fails, the file is left alone and never written over.
@@ -93,7 +94,8 @@ public:
 private:
     void chiudiInCorso(); // a game left unfinished counts too, as far as it went
 
-    Archivio& archivio_;
+    FileSistema& fs_;
+    ScrittoreInDisparte& scrittore_;
     DatiRipasso dati_;
     std::optional<RegistroPartita> inCorso_;
     QString avvisoLettura_;

@@ -5,8 +5,6 @@
 #include "shell/fatale.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -356,14 +354,20 @@ void Impostazioni::leggiimpostazioni()
     const QString nome = QString::fromLatin1(kFileImpostazioni);
     if (!porte_.file.esiste(nome))
         return;
-    QFile file(nome);
-    if (!file.open(QIODevice::ReadOnly))
-        // Gone since it was seen (file not found), or there but unreadable.
-        errore(porte_, QFile::exists(nome) ? errori::kAccessoFile : errori::kFileNonTrovato);
-    const QByteArray testo = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    QByteArray testo;
+    QString motivo;
+    switch (porte_.file.leggi(nome, testo, motivo)) {
+    case Lettura::Letta:
+        break;
+    case Lettura::Assente: // gone since it was seen
+        errore(porte_, errori::kFileNonTrovato);
+    case Lettura::Illeggibile:
         errore(porte_, errori::kAccessoFile);
-    file.close();
+    }
+    // A file cut off while it was written says nothing reliable: the defaults stand, and the
+    // next save replaces it.
+    if (!testoCompleto(testo))
+        return;
 
     // Lines apply on top of what the controls show, so a missing line leaves its control alone.
     ImpostazioniPartita r = record();
@@ -389,15 +393,11 @@ void Impostazioni::leggiimpostazioni()
 
 void Impostazioni::salvaimpostazioni()
 {
-    // The old file is replaced only once the new one is complete, so a failed save keeps it.
-    QSaveFile file(QString::fromLatin1(kFileImpostazioni));
-    const QByteArray testo = testoImpostazioni(record());
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(testo) == testo.size() && file.commit();
-    if (!ok) {
-        file.cancelWriting();
+    // Replaced at once: a failed save keeps the old file byte for byte.
+    QString motivo;
+    if (!porte_.file.scrivi(QString::fromLatin1(kFileImpostazioni), testoImpostazioni(record()), motivo))
         porte_.box.mostra(QStringLiteral("Impossibile salvare"),
                           QStringLiteral("Errore") + conSpazio(errori::kAccessoFile), Icona::Errore, Pulsanti::Ok);
-    }
 }
 
 } // namespace lex

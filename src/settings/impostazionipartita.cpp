@@ -104,6 +104,11 @@ EsitoLettura leggiTestoImpostazioni(const QByteArray& testo, ImpostazioniPartita
     return esito;
 }
 
+bool testoCompleto(QByteArrayView testo)
+{
+    return testo.isEmpty() || testo.endsWith('\n') || testo.endsWith('\r');
+}
+
 QByteArray testoImpostazioni(const ImpostazioniPartita& r)
 {
     auto maschera = [](const std::array<bool, 5>& f) {

@@ -42,6 +42,10 @@ struct EsitoLettura {
 EsitoLettura leggiTestoImpostazioni(const QByteArray& testo, ImpostazioniPartita& r,
                                     const std::function<void(Maschera, int)>& rifiuto);
 
+// Whether the text ends where a line ends, as every file the game writes does; an empty text
+// counts as complete. A file cut off inside a line is not read at all.
+bool testoCompleto(QByteArrayView testo);
+
 // The whole file as written: eleven lines and an empty one, each ended by CR LF.
 QByteArray testoImpostazioni(const ImpostazioniPartita& r);
 

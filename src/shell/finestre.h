@@ -1,6 +1,7 @@
 // Showing the other windows modally, and everything the rules receive from the platform.
 #pragma once
 
+#include "dati/filesistema.h"
 #include "shell/porte.h"
 
 namespace lex {
@@ -25,7 +26,7 @@ struct Porte {
     Eventi& eventi;
     Uscita& uscita;
     Misure& misure;
-    File& file;
+    FileSistema& file;
     Finestre& finestre;
 };
 

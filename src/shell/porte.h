@@ -70,12 +70,4 @@ public:
     virtual Bordi bordi(bool conMenu) = 0;
 };
 
-// The files of the current working directory, opened by bare name.
-class File {
-public:
-    virtual ~File() = default;
-    virtual bool esiste(const QString& nome) = 0;
-    virtual QString cartellaCorrente() = 0; // native separators, no trailing separator
-};
-
 } // namespace lex

@@ -2,19 +2,15 @@
 #include "shell/lexorio.h"
 #include "vocab/caricamento.h"
 
-#include <QFile>
 
 namespace lex {
 
 void Lexorio::aprivocaboli(const QString& fv)
 {
-    QFile file(fv);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray dati;
+    QString motivo;
+    if (porte_.file.leggi(fv, dati, motivo) != Lettura::Letta)
         terminaConMessaggio(porte_, QStringLiteral("File ") + fv + QStringLiteral(" assente o difettoso"), Icona::Errore);
-    const QByteArray dati = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        terminaConMessaggio(porte_, QStringLiteral("File ") + fv + QStringLiteral(" assente o difettoso"), Icona::Errore);
-    file.close();
 
     const EsitoCaricamento e = caricaVocaboli(dati, vocabolario_);
     if (e.troppiDifettosi)

@@ -3,14 +3,12 @@
 #pragma once
 
 #include "dati/filesistema.h"
-#include "review/archivio.h"
+#include "dati/disparte.h"
 #include "settings/impostazioni.h"
 #include "shell/finestre.h"
 #include "shell/lexorio.h"
 #include "sound/canali.h"
 
-#include <QDir>
-#include <QFile>
 #include <deque>
 #include <functional>
 #include <map>
@@ -122,13 +120,6 @@ public:
     Bordi bordi(bool conMenu) override { return {8 * 15.0, (conMenu ? 50 : 30) * 15.0}; }
 };
 
-class FakeFile : public File {
-public:
-    std::set<QString> svaniti; // seen by the existence check, gone when opened
-    bool esiste(const QString& nome) override { return svaniti.count(nome) || QFile::exists(nome); }
-    QString cartellaCorrente() override { return QDir::toNativeSeparators(QDir::currentPath()); }
-};
-
 class FakeFinestre : public Finestre {
 public:
     // What the player does in the settings window; by default nothing is pressed.
@@ -149,38 +140,6 @@ public:
     {
         ++ripassiMostrati;
         return ripasso && ripasso();
-    }
-};
-
-// The files of the current (temporary) directory, written at once; the background writes are
-// logged apart, and writes, copies or renamings can be made to fail.
-class FakeArchivio : public ArchivioFile {
-public:
-    QStringList scritti;          // every file written or copied onto, in order
-    QStringList inDisparte;       // files written in the background, in order
-    std::set<QString> guasti;     // names that cannot be written
-    bool rinominaImpossibile = false;
-    bool fallita = false;
-
-    bool scrivi(const QString& nome, const QByteArray& dati) override
-    {
-        scritti << nome;
-        return !guasti.count(nome) && ArchivioFile::scrivi(nome, dati);
-    }
-    void scriviInDisparte(const QString& nome, std::function<QByteArray()> testo) override
-    {
-        inDisparte << nome;
-        fallita = !scrivi(nome, testo());
-    }
-    bool scritturaInDisparteFallita() override { return fallita; }
-    bool rinomina(const QString& da, const QString& a) override
-    {
-        return !rinominaImpossibile && ArchivioFile::rinomina(da, a);
-    }
-    bool copia(const QString& da, const QString& a) override
-    {
-        scritti << a;
-        return !guasti.count(a) && ArchivioFile::copia(da, a);
     }
 };
 
@@ -255,6 +214,106 @@ struct CanaliRegistrati {
     }
 };
 
+// An in-memory file system: files and directories by absolute path, relative paths against
+// corrente, and the failures a test asks for. Writing into a directory that was never created
+// fails, as on a disk; a failed write changes nothing.
+class FakeFileSistema : public FileSistema {
+public:
+    FakeFileSistema(QString cartella = QStringLiteral("/")) : corrente(std::move(cartella))
+    {
+        QString ignorato;
+        creaCartella(corrente, ignorato);
+    }
+    std::map<QString, QByteArray> file;
+    std::set<QString> cartelle{QStringLiteral("/")};
+    std::set<QString> illeggibili;   // files whose reading fails
+    std::set<QString> svaniti;       // seen by esiste, gone when read
+    std::set<QString> bloccati;      // files or whole directories where writing fails
+    std::set<QString> increabili;    // directories that can not be created
+    std::set<QString> inaccessibili; // directories that can not be entered
+    bool pieno = false;              // every write fails for want of space
+    bool rinominaImpossibile = false;
+    QString corrente;
+    int scritture = 0;
+    QStringList scritti; // every file written, by name as asked, failed writes too
+
+    // Puts a file in place without counting it as a write; relative to corrente.
+    void metti(const QString& p, const QByteArray& dati) { file[assoluto(p)] = dati; }
+    bool ha(const QString& p) { return file.count(assoluto(p)) > 0; }
+    QByteArray di(const QString& p) { return file.count(assoluto(p)) ? file.at(assoluto(p)) : QByteArray(); }
+
+    bool esiste(const QString& p) override { return svaniti.count(p) || file.count(assoluto(p)) > 0; }
+    Lettura leggi(const QString& p, QByteArray& dati, QString& motivo, qint64 massimo = kSenzaLimite) override
+    {
+        const QString a = assoluto(p);
+        if (!file.count(a))
+            return Lettura::Assente;
+        if (illeggibili.count(p) || illeggibili.count(a) || cartelle.count(a)) {
+            motivo = QStringLiteral("Permission denied");
+            return Lettura::Illeggibile;
+        }
+        if (file.at(a).size() > massimo) {
+            motivo = QStringLiteral("File too large");
+            return Lettura::Illeggibile;
+        }
+        dati = file.at(a);
+        return Lettura::Letta;
+    }
+    bool scrivi(const QString& p, QByteArrayView dati, QString& motivo) override
+    {
+        scritti << p;
+        const QString a = assoluto(p);
+        const QString cartella = a.left(std::max<qsizetype>(a.lastIndexOf(QLatin1Char('/')), 1));
+        if (bloccati.count(p) || bloccati.count(a) || bloccati.count(cartella)) {
+            motivo = QStringLiteral("Read-only file system");
+            return false;
+        }
+        if (!cartelle.count(cartella)) {
+            motivo = QStringLiteral("No such file or directory");
+            return false;
+        }
+        if (pieno) {
+            motivo = QStringLiteral("No space left on device");
+            return false;
+        }
+        ++scritture;
+        file[a] = dati.toByteArray();
+        return true;
+    }
+    bool rinomina(const QString& da, const QString& a, QString& motivo) override
+    {
+        const QString origine = assoluto(da), destinazione = assoluto(a);
+        if (rinominaImpossibile || !file.count(origine) || file.count(destinazione)) {
+            motivo = QStringLiteral("Permission denied");
+            return false;
+        }
+        file[destinazione] = file.at(origine);
+        file.erase(origine);
+        return true;
+    }
+    bool creaCartella(const QString& p, QString& motivo) override
+    {
+        if (increabili.count(p) || file.count(p)) {
+            motivo = QStringLiteral("Permission denied");
+            return false;
+        }
+        for (qsizetype i = 1; i <= p.size(); ++i)
+            if (i == p.size() || p[i] == QLatin1Char('/'))
+                cartelle.insert(p.left(i));
+        return true;
+    }
+    bool entra(const QString& p, QString& motivo) override
+    {
+        if (inaccessibili.count(p) || !cartelle.count(p)) {
+            motivo = QStringLiteral("Permission denied");
+            return false;
+        }
+        corrente = p;
+        return true;
+    }
+    QString cartellaCorrente() override { return corrente; }
+};
+
 // Everything a Lexorio needs, faked.
 struct Banco {
     FakeOrologio orologio;
@@ -263,25 +322,12 @@ struct Banco {
     FakeEventi eventi;
     FakeUscita uscita;
     FakeMisure misure;
-    FakeFile file;
+    FakeFileSistema file{QStringLiteral("/gioco")};
     FakeFinestre finestre;
     CanaliRegistrati canali;
     Porte porte{orologio, casuale, box, eventi, uscita, misure, file, finestre};
 
     std::unique_ptr<Lexorio> lexorio() { return std::make_unique<Lexorio>(porte, canali.crea()); }
-};
-
-// Runs the test body in a fresh temporary working directory holding the given files.
-class CartellaTemporanea {
-public:
-    CartellaTemporanea();
-    ~CartellaTemporanea();
-    void scrivi(const QString& nome, const QByteArray& contenuto);
-    QString percorso() const { return percorso_; }
-
-private:
-    QString percorso_;
-    QString precedente_;
 };
 
 // A readable name for a parameterised test's row: its index, then the letters and digits of
@@ -301,65 +347,6 @@ inline std::string nomeRiga(std::size_t indice, const QByteArray& testo)
     }
     return nome;
 }
-
-// An in-memory file system: files and directories by absolute path, and the failures a test
-// asks for. Writing into a directory that was never created fails, as on a disk.
-class FakeFileSistema : public FileSistema {
-public:
-    std::map<QString, QByteArray> file;
-    std::set<QString> cartelle{QStringLiteral("/")};
-    std::set<QString> illeggibili;  // files whose reading fails
-    std::set<QString> bloccati;     // files or whole directories where writing fails
-    std::set<QString> increabili;    // directories that can not be created
-    std::set<QString> inaccessibili; // directories that can not be entered
-    QString corrente = QStringLiteral("/");
-    int scritture = 0;
-
-    bool esiste(const QString& p) override { return file.count(p) > 0; }
-    std::optional<QByteArray> leggi(const QString& p, QString& errore) override
-    {
-        if (illeggibili.count(p) || !file.count(p)) {
-            errore = QStringLiteral("Permission denied");
-            return std::nullopt;
-        }
-        return file.at(p);
-    }
-    bool scrivi(const QString& p, const QByteArray& dati, QString& errore) override
-    {
-        const QString cartella = p.left(p.lastIndexOf(QLatin1Char('/')));
-        if (bloccati.count(p) || bloccati.count(cartella)) {
-            errore = QStringLiteral("Read-only file system");
-            return false;
-        }
-        if (!cartelle.count(cartella)) {
-            errore = QStringLiteral("No such file or directory");
-            return false;
-        }
-        ++scritture;
-        file[p] = dati;
-        return true;
-    }
-    bool creaCartella(const QString& p, QString& errore) override
-    {
-        if (increabili.count(p) || file.count(p)) {
-            errore = QStringLiteral("Permission denied");
-            return false;
-        }
-        for (qsizetype i = 1; i <= p.size(); ++i)
-            if (i == p.size() || p[i] == QLatin1Char('/'))
-                cartelle.insert(p.left(i));
-        return true;
-    }
-    bool entra(const QString& p, QString& errore) override
-    {
-        if (inaccessibili.count(p) || !cartelle.count(p)) {
-            errore = QStringLiteral("Permission denied");
-            return false;
-        }
-        corrente = p;
-        return true;
-    }
-};
 
 } // namespace lex::test
 

@@ -61,7 +61,6 @@ inline QByteArray vocabolario(int n) { return "1;1;primus;primo\r\n" + righe(n);
 
 class InPartita : public ::testing::Test {
 protected:
-    CartellaTemporanea cartella;
     Banco b;
     OrologioSpia orologio;
     Porte porte{orologio, b.casuale, b.box, b.eventi, b.uscita, b.misure, b.file, b.finestre};
@@ -71,7 +70,7 @@ protected:
 
     void avvia(const QByteArray& vocaboli)
     {
-        cartella.scrivi(QStringLiteral("vocaboli.txt"), vocaboli);
+        b.file.metti(QStringLiteral("vocaboli.txt"), vocaboli);
         lx = std::make_unique<Lexorio>(porte, b.canali.crea());
         b.finestre.impostazioni = [this](Impostazioni& imp) {
             viste.push_back(imp.m);

@@ -20,7 +20,6 @@ QByteArray vocabolario(int n)
 }
 
 struct Avvio : ::testing::Test {
-    CartellaTemporanea cartella;
     Banco banco;
     std::unique_ptr<Lexorio> lex = banco.lexorio();
 };
@@ -29,7 +28,7 @@ struct Avvio : ::testing::Test {
 
 TEST_F(Avvio, SchermataIniziale)
 {
-    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(200));
+    banco.file.metti(QStringLiteral("vocaboli.txt"), vocabolario(200));
     banco.casuale.valori = {0.0, 0.99};
     lex->avvio();
 
@@ -64,7 +63,7 @@ TEST_F(Avvio, SchermataIniziale)
 
 TEST_F(Avvio, CanaliMancantiNonFermanoNulla)
 {
-    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(200));
+    banco.file.metti(QStringLiteral("vocaboli.txt"), vocabolario(200));
     for (auto* c : {banco.canali.musica, banco.canali.right, banco.canali.wrong, banco.canali.vittoria})
         c->apribile = false;
     lex->avvio();
@@ -85,7 +84,7 @@ TEST_F(Avvio, MessaggiDelCaricamento)
 {
     // 99 records and two faulty lines: the report first, then the count.
     QByteArray dati = "uno\r\n" + vocabolario(99) + "due\r\n";
-    cartella.scrivi(QStringLiteral("vocaboli.txt"), dati);
+    banco.file.metti(QStringLiteral("vocaboli.txt"), dati);
     lex->aprivocaboli(QStringLiteral("vocaboli.txt"));
     ASSERT_EQ(banco.box.mostrati.size(), 2u);
     EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("uno\r\ndue\r\n"));
@@ -95,14 +94,14 @@ TEST_F(Avvio, MessaggiDelCaricamento)
     EXPECT_EQ(banco.box.mostrati[1].titolo, QStringLiteral("lexorio"));
 
     banco.box.mostrati.clear();
-    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(100));
+    banco.file.metti(QStringLiteral("vocaboli.txt"), vocabolario(100));
     lex->aprivocaboli(QStringLiteral("vocaboli.txt"));
     EXPECT_TRUE(banco.box.mostrati.empty());
 
     QByteArray troppi;
     for (int i = 0; i < 30; ++i)
         troppi += "riga senza punti e virgola\r\n";
-    cartella.scrivi(QStringLiteral("vocpers.txt"), troppi);
+    banco.file.metti(QStringLiteral("vocpers.txt"), troppi);
     EXPECT_THROW(lex->aprivocaboli(QStringLiteral("vocpers.txt")), ProcessoTerminato);
     EXPECT_EQ(banco.box.mostrati.back().titolo, QStringLiteral("Troppi record difettosi nel file vocpers.txt"));
     EXPECT_EQ(banco.box.mostrati.back().icona, Icona::Errore);
@@ -110,7 +109,7 @@ TEST_F(Avvio, MessaggiDelCaricamento)
 
 TEST_F(Avvio, PiuDi1801Record)
 {
-    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(1900));
+    banco.file.metti(QStringLiteral("vocaboli.txt"), vocabolario(1900));
     lex->aprivocaboli(QStringLiteral("vocaboli.txt"));
     ASSERT_EQ(banco.box.mostrati.size(), 1u);
     EXPECT_TRUE(banco.box.mostrati[0].testo.contains(QStringLiteral("1801")));
@@ -119,7 +118,7 @@ TEST_F(Avvio, PiuDi1801Record)
 
 TEST_F(Avvio, UscitaConfermataOAnnullata)
 {
-    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(200));
+    banco.file.metti(QStringLiteral("vocaboli.txt"), vocabolario(200));
     lex->avvio();
     const auto prima = lex->modello().Parola.text;
 
@@ -146,7 +145,7 @@ TEST_F(Avvio, UscitaConfermataOAnnullata)
 
 TEST_F(Avvio, ChiusuraEInfo)
 {
-    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(200));
+    banco.file.metti(QStringLiteral("vocaboli.txt"), vocabolario(200));
     lex->avvio();
     banco.canali.log->clear();
     lex->chiusura();
@@ -173,8 +172,8 @@ TEST(ErroreFatale, TestoTitoloEFine)
 
 TEST_F(Avvio, LaMusicaFinitaRiparte)
 {
-    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(200));
-    cartella.scrivi(QStringLiteral("lexorio.ini"), "Musica:   1\r\nSuoni:    0\r\n");
+    banco.file.metti(QStringLiteral("vocaboli.txt"), vocabolario(200));
+    banco.file.metti(QStringLiteral("lexorio.ini"), "Musica:   1\r\nSuoni:    0\r\n");
     lex->avvio();
     lex->aggiornamusica();
     ASSERT_EQ(banco.canali.musica->modo(), kModoInRiproduzione);
@@ -197,10 +196,10 @@ TEST_F(Avvio, VittoriaEMusicaSecondoLeImpostazioni)
         {"Musica:   1\r\nSuoni:    0\r\n", true, false, false, false}, // the music waits for the first game
         {"Musica:   0\r\nSuoni:    1\r\n", false, true, true, false},
     };
-    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(200));
     for (const auto& r : righe) {
-        cartella.scrivi(QStringLiteral("lexorio.ini"), r.ini);
         Banco b;
+        b.file.metti(QStringLiteral("vocaboli.txt"), vocabolario(200));
+        b.file.metti(QStringLiteral("lexorio.ini"), r.ini);
         auto lx = b.lexorio();
         lx->avvio();
         EXPECT_EQ(lx->partita().conMusica, r.conmusica) << r.ini;
@@ -239,7 +238,7 @@ TEST_F(Avvio, IlGestoreSaltaIlPassoDelFileNonTrovato)
 
     // Under the handler any other failure is fatal too.
     banco.file.svaniti.clear();
-    cartella.scrivi(QStringLiteral("lexorio.ini"), "Confronta:7\r\n");
+    banco.file.metti(QStringLiteral("lexorio.ini"), "Confronta:7\r\n");
     GestoreAvvio gestore(banco.porte);
     EXPECT_THROW(gestore.passo([&] { lex->impostazioni(); }), ProcessoTerminato);
     EXPECT_EQ(banco.box.mostrati.back().testo, "errore  380");
@@ -248,8 +247,8 @@ TEST_F(Avvio, IlGestoreSaltaIlPassoDelFileNonTrovato)
 TEST_F(Avvio, ImpostazioniIllegibiliFermanoLAvvio)
 {
     // The first tick reads the settings (before the handler): the failure's number, and the end.
-    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(200));
-    cartella.scrivi(QStringLiteral("lexorio.ini"), "Confronta:7\r\n");
+    banco.file.metti(QStringLiteral("vocaboli.txt"), vocabolario(200));
+    banco.file.metti(QStringLiteral("lexorio.ini"), "Confronta:7\r\n");
     EXPECT_THROW(lex->avvio(), ProcessoTerminato);
     ASSERT_EQ(banco.box.mostrati.size(), 1u);
     EXPECT_EQ(banco.box.mostrati[0].testo, "errore  380");

@@ -23,17 +23,20 @@ QByteArray vocabolario()
 
 TEST(CanaliDifferiti, LAvvioArrivaAiCanaliVeriNelloStessoOrdine)
 {
-    CartellaTemporanea cartella;
-    cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario());
-    cartella.scrivi(QStringLiteral("lexorio.ini"), "Musica:   1\r\nSuoni:    1\r\n");
+    const auto file = [](Banco& b) {
+        b.file.metti(QStringLiteral("vocaboli.txt"), vocabolario());
+        b.file.metti(QStringLiteral("lexorio.ini"), "Musica:   1\r\nSuoni:    1\r\n");
+    };
 
     // What the channels hear when the rules have them from the start.
     Banco diretto;
+    file(diretto);
     diretto.lexorio()->avvio();
     const QStringList atteso = *diretto.canali.log;
     ASSERT_TRUE(atteso.contains(QStringLiteral("Vittoria.wav Play")));
 
     Banco banco;
+    file(banco);
     int attese = 0;
     CanaliDifferiti differiti([&] {
         ++attese;

@@ -135,12 +135,12 @@ TEST(ElencoPersonale, QuantiNeMancano)
 // same settings reads the new file and plays exactly those words.
 TEST_F(InPartita, ElencoSalvatoGiocatoNellaPartitaDopo)
 {
-    FakeArchivio archivio;
-    Ripasso ripasso(archivio);
+    ScrittoreInDisparte scrittore{b.file, ScrittoreInDisparte::Filo::Chiamante};
+    Ripasso ripasso(b.file, scrittore);
     QByteArray vecchio = "0;0;Vecchio;elenco\r\n";
     for (int i = 1; i <= 14; ++i)
         vecchio += "0;1;priscus" + QByteArray::number(i) + ";antico" + QByteArray::number(i) + "\r\n";
-    cartella.scrivi("vocpers.txt", vecchio);
+    b.file.metti("vocpers.txt", vecchio);
     avvia(vocabolario(20));
     lx->osserva(&ripasso);
 
@@ -161,7 +161,7 @@ TEST_F(InPartita, ElencoSalvatoGiocatoNellaPartitaDopo)
     ASSERT_EQ(ripasso.dati().tutte.size(), 9);
 
     b.finestre.ripasso = [&] {
-        FinestraRipasso f(ripasso, b.box, archivio);
+        FinestraRipasso f(ripasso, b.box, b.file);
         f.vista_Click(1);
         f.okay_Click(0);
         return f.elencoSalvato();
@@ -170,9 +170,7 @@ TEST_F(InPartita, ElencoSalvatoGiocatoNellaPartitaDopo)
     lx->menuRipasso();
     ASSERT_EQ(b.box.mostrati.size(), 2u); // replace it? then done
     EXPECT_EQ(b.box.mostrati[0].icona, Icona::Domanda);
-    QFile bak("vocpers.bak");
-    ASSERT_TRUE(bak.open(QIODevice::ReadOnly));
-    EXPECT_EQ(bak.readAll(), vecchio);
+    EXPECT_EQ(b.file.di("vocpers.bak"), vecchio);
 
     finoAlPrompt();
     b.box.mostrati.clear();

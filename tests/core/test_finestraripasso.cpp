@@ -30,17 +30,12 @@ void gioca(Ripasso& r, int giocatori, std::initializer_list<Tasto> tasti)
     r.partitaFinita();
 }
 
-QByteArray contenuto(const char* nome)
-{
-    QFile f(QString::fromLatin1(nome));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(assente)");
-}
-
 struct Finestra : ::testing::Test {
-    CartellaTemporanea cartella;
     FakeBox box;
-    FakeArchivio archivio;
-    Ripasso ripasso{archivio};
+    FakeFileSistema fs;
+    ScrittoreInDisparte scrittore{fs, ScrittoreInDisparte::Filo::Chiamante};
+    Ripasso ripasso{fs, scrittore};
+    QByteArray contenuto(const char* nome) { return fs.ha(nome) ? fs.di(nome) : QByteArray("(assente)"); }
 };
 
 } // namespace
@@ -59,13 +54,13 @@ TEST_F(Finestra, NienteDaMostrareLoDiceConGarbo)
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(testing::Message() << c.partite << " " << c.vista);
-        Ripasso r(archivio);
+        Ripasso r(fs, scrittore);
         if (c.partite == 2) {
             gioca(r, 1, {{"alfa", 1, "x"}, {"alfa", 0}});
             for (int i = 0; i < 3; ++i)
                 gioca(r, 1, {{"alfa", 0}});
         }
-        FinestraRipasso f(r, box, archivio);
+        FinestraRipasso f(r, box, fs);
         f.vista_Click(c.vista);
         EXPECT_TRUE(f.m.vuoto.visible);
         EXPECT_FALSE(f.m.elenco.visible);
@@ -73,7 +68,7 @@ TEST_F(Finestra, NienteDaMostrareLoDiceConGarbo)
         EXPECT_FALSE(f.m.okay[0].enabled);
         EXPECT_TRUE(f.m.nota.text.isEmpty());
         f.okay_Click(0); // nothing to save: nothing happens
-        EXPECT_FALSE(archivio.scritti.contains("vocpers.txt"));
+        EXPECT_FALSE(fs.scritti.contains("vocpers.txt"));
     }
 }
 
@@ -82,7 +77,7 @@ TEST_F(Finestra, LeDueListe)
     gioca(ripasso, 1, {{"beta", 1, "x"}, {"beta", 0}});
     gioca(ripasso, 2, {{"alfa", 2, "y"}, {"alfa", 1, "x"}, {"alfa", 2, "y"}, {"alfa", 0}, {"gamma", 1, ""}, {"gamma", 0}});
 
-    FinestraRipasso f(ripasso, box, archivio);
+    FinestraRipasso f(ripasso, box, fs);
     EXPECT_TRUE(f.m.shown);
     EXPECT_TRUE(f.m.vista[0].selected && !f.m.vista[1].selected);
     EXPECT_TRUE(f.m.elenco.visible && !f.m.vuoto.visible && f.m.okay[0].enabled);
@@ -113,21 +108,21 @@ TEST_F(Finestra, SalvaLaListaMostrataChiedendoPrima)
     // Annulla writes nothing.
     box.risposte = {Risposta::Annulla};
     {
-        FinestraRipasso f(ripasso, box, archivio);
+        FinestraRipasso f(ripasso, box, fs);
         f.okay_Click(0);
         EXPECT_FALSE(f.elencoSalvato());
     }
     ASSERT_EQ(box.mostrati.size(), 1u);
     EXPECT_EQ(box.mostrati[0].icona, Icona::Domanda);
     EXPECT_EQ(box.mostrati[0].testo, "Un solo vocabolo non basta per una partita: il gioco ne vuole almeno 7. Una volta "
-                                     "salvato l'elenco, prima di giocarlo bisognerà aggiungere a mano almeno 6 vocaboli.\n"
+                                     "salvato l'elenco, prima di giocarlo bisognerà aggiungere a mano almeno 6 vocaboli.\n\n"
                                      "Salvarli lo stesso?");
     EXPECT_EQ(contenuto("vocpers.txt"), "(assente)");
 
     // OK: saved, and the message after it says what to add, not to tick a list the game refuses.
     box.mostrati.clear();
     {
-        FinestraRipasso f(ripasso, box, archivio);
+        FinestraRipasso f(ripasso, box, fs);
         f.okay_Click(0);
         EXPECT_TRUE(f.elencoSalvato());
         EXPECT_TRUE(f.m.shown); // the window stays open
@@ -146,7 +141,7 @@ TEST_F(Finestra, SalvaLaListaMostrataChiedendoPrima)
     box.mostrati.clear();
     box.risposte = {Risposta::Annulla};
     {
-        FinestraRipasso f(ripasso, box, archivio);
+        FinestraRipasso f(ripasso, box, fs);
         f.vista_Click(1);
         f.okay_Click(0);
         EXPECT_FALSE(f.elencoSalvato());
@@ -162,22 +157,24 @@ TEST_F(Finestra, SalvaLaListaMostrataChiedendoPrima)
 
     // A vocpers.bak that cannot be written: the list stays as it was.
     box.mostrati.clear();
-    archivio.guasti = {"vocpers.bak"};
+    fs.bloccati = {"vocpers.bak"};
     {
-        FinestraRipasso f(ripasso, box, archivio);
+        FinestraRipasso f(ripasso, box, fs);
         f.vista_Click(1);
         f.okay_Click(0);
         EXPECT_FALSE(f.elencoSalvato());
     }
     ASSERT_EQ(box.mostrati.size(), 2u);
     EXPECT_EQ(box.mostrati[1].icona, Icona::Errore);
+    EXPECT_EQ(box.mostrati[1].testo, "Impossibile conservare il vecchio vocpers.txt in vocpers.bak (Read-only file "
+                                     "system): vocpers.txt è rimasto com'era.");
     EXPECT_EQ(contenuto("vocpers.txt"), primo);
 
     // OK: the old list kept whole in vocpers.bak, the new one in its place.
     box.mostrati.clear();
-    archivio.guasti.clear();
+    fs.bloccati.clear();
     {
-        FinestraRipasso f(ripasso, box, archivio);
+        FinestraRipasso f(ripasso, box, fs);
         f.vista_Click(1);
         f.okay_Click(0);
         EXPECT_TRUE(f.elencoSalvato());
@@ -186,35 +183,28 @@ TEST_F(Finestra, SalvaLaListaMostrataChiedendoPrima)
     EXPECT_TRUE(contenuto("vocpers.txt").endsWith("\r\n0;1;alfa;t-alfa\r\n0;1;beta;t-beta\r\n"));
 
     // A list that cannot be written is said so, and nothing counts as saved.
+    const QByteArray secondo = contenuto("vocpers.txt");
     box.mostrati.clear();
-    archivio.guasti = {"vocpers.txt"};
-    FinestraRipasso f(ripasso, box, archivio);
+    fs.bloccati = {"vocpers.txt"};
+    FinestraRipasso f(ripasso, box, fs);
     f.okay_Click(0);
     EXPECT_FALSE(f.elencoSalvato());
     ASSERT_EQ(box.mostrati.size(), 2u);
-    EXPECT_EQ(box.mostrati[1].testo, "Impossibile salvare vocpers.txt.");
+    EXPECT_EQ(box.mostrati[1].testo, "Impossibile salvare vocpers.txt (Read-only file system).");
+    EXPECT_EQ(contenuto("vocpers.txt"), secondo);
 }
-
-namespace {
-void scriviFile(const char* nome, const QByteArray& dati)
-{
-    QFile f(QString::fromLatin1(nome));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(dati);
-}
-} // namespace
 
 // The teacher's list survives any number of saves: a copy is written over only when it holds a
 // list the review wrote and nobody changed.
 TEST_F(Finestra, LElencoDellInsegnanteNonSiPerdeMai)
 {
     const QByteArray insegnante = "0;0;Titolo;Classe terza\r\n0;1;miles;soldato\r\n";
-    scriviFile("vocpers.txt", insegnante);
+    fs.metti("vocpers.txt", insegnante);
     for (const char* p : {"a1", "a2", "a3", "a4", "a5", "a6", "a7"})
         gioca(ripasso, 1, {{p, 1, "x"}});
     const auto salva = [&](int vista) {
         box.mostrati.clear();
-        FinestraRipasso f(ripasso, box, archivio);
+        FinestraRipasso f(ripasso, box, fs);
         f.vista_Click(vista);
         f.okay_Click(0);
         EXPECT_TRUE(f.elencoSalvato());
@@ -235,7 +225,7 @@ TEST_F(Finestra, LElencoDellInsegnanteNonSiPerdeMai)
     EXPECT_EQ(contenuto("vocpers-3.bak"), "(assente)");
 
     // A review list with a word added by hand is no longer the review's: it is kept too.
-    scriviFile("vocpers-2.bak", tutte + "0;3;amo;amare\r\n");
+    fs.metti("vocpers-2.bak", tutte + "0;3;amo;amare\r\n");
     EXPECT_TRUE(salva(1).contains("resterà in vocpers-3.bak."));
     EXPECT_TRUE(contenuto("vocpers-2.bak").endsWith("0;3;amo;amare\r\n"));
     EXPECT_EQ(contenuto("vocpers.bak"), insegnante);
@@ -248,7 +238,7 @@ TEST_F(Finestra, DopoIlSalvataggioComeGiocarli)
     for (const char* p : {"a1", "a2", "a3", "a4", "a5", "a6", "a7"})
         gioca(ripasso, 1, {{p, 1, "x"}});
     {
-        FinestraRipasso f(ripasso, box, archivio);
+        FinestraRipasso f(ripasso, box, fs);
         f.vista_Click(1);
         f.okay_Click(0);
     }
@@ -258,12 +248,12 @@ TEST_F(Finestra, DopoIlSalvataggioComeGiocarli)
         << qPrintable(box.mostrati[0].testo);
 
     // Words that begin like their translation ("t-" both): left out while "Escludi simili" is ticked.
-    Ripasso simili{archivio};
+    Ripasso simili{fs, scrittore};
     for (const char* p : {"t-1", "t-2", "t-3", "t-4", "t-5", "t-6", "t-7"})
         gioca(simili, 1, {{p, 1, "x"}});
     box.mostrati.clear();
     box.risposte = {Risposta::Ok};
-    FinestraRipasso f(simili, box, archivio);
+    FinestraRipasso f(simili, box, fs);
     f.vista_Click(1);
     f.okay_Click(0);
     ASSERT_EQ(box.mostrati.size(), 2u);

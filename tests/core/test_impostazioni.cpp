@@ -4,19 +4,16 @@
 #include "settings/impostazioni.h"
 #include "shell/errori.h"
 
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace lex {
 namespace {
 
 using test::Banco;
-using test::CartellaTemporanea;
 using test::ProcessoTerminato;
 
 class FinestraImpostazioni : public ::testing::Test {
 protected:
-    CartellaTemporanea cartella;
     Banco banco;
     Precedente precedente;
 
@@ -28,12 +25,7 @@ protected:
             t << b.testo;
         return t;
     }
-    static QByteArray contenuto(const QString& nome)
-    {
-        QFile f(nome);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
+    QByteArray contenuto(const QString& nome) { return banco.file.di(nome); }
 };
 
 TEST_F(FinestraImpostazioni, SenzaFileIPredefiniti)
@@ -65,7 +57,7 @@ TEST_F(FinestraImpostazioni, SenzaFileIPredefiniti)
 
 TEST_F(FinestraImpostazioni, LeggeIlFileEMostraLaCoppia)
 {
-    cartella.scrivi("lexorio.ini", "Confronta:2\r\nMusica:   1\r\nSuoni:    0\r\nGiocatori:2\r\nGiocator1:3\r\n"
+    banco.file.metti("lexorio.ini", "Confronta:2\r\nMusica:   1\r\nSuoni:    0\r\nGiocatori:2\r\nGiocator1:3\r\n"
                                    "Giocator2:2\r\nVelocita: 5\r\nQuante:   35\r\nClassi:   0101\r\n");
     auto imp = crea();
     const auto& m = imp->m;
@@ -98,7 +90,7 @@ TEST_F(FinestraImpostazioni, LeggeIlFileEMostraLaCoppia)
 
 TEST_F(FinestraImpostazioni, DueRigheFrequenzaRifiutanoLUltimaCancellazione)
 {
-    cartella.scrivi("lexorio.ini", "Frequenza:0011\r\nFrequenza:1100\r\n");
+    banco.file.metti("lexorio.ini", "Frequenza:0011\r\nFrequenza:1100\r\n");
     auto imp = crea();
     EXPECT_EQ(testiBox(), QStringList{"Almeno una classe obbligatoria"});
     EXPECT_EQ(banco.box.mostrati[0].titolo, "lexorio");
@@ -117,7 +109,7 @@ class LetturaFatale : public FinestraImpostazioni, public ::testing::WithParamIn
 
 TEST_P(LetturaFatale, MessaggioPoiFine)
 {
-    cartella.scrivi("lexorio.ini", GetParam().testo);
+    banco.file.metti("lexorio.ini", GetParam().testo);
     EXPECT_THROW(crea(), ProcessoTerminato);
     ASSERT_EQ(banco.box.mostrati.size(), 1u);
     EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("errore  %1").arg(GetParam().codice));
@@ -133,15 +125,47 @@ INSTANTIATE_TEST_SUITE_P(Valori, LetturaFatale,
 
 TEST_F(FinestraImpostazioni, FileIlleggibileEFatale)
 {
-    QDir().mkdir("lexorio.ini"); // exists, but can not be read as a file (whoever runs the test)
+    banco.file.metti("lexorio.ini", "Velocita: 5\r\n");
+    banco.file.illeggibili = {"lexorio.ini"};
     EXPECT_THROW(crea(), ProcessoTerminato);
     ASSERT_EQ(banco.box.mostrati.size(), 1u);
     EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("errore  %1").arg(errori::kAccessoFile));
+
+    // Seen, then gone before it is read.
+    banco.box.mostrati.clear();
+    banco.file.file.clear();
+    banco.file.svaniti = {"lexorio.ini"};
+    EXPECT_THROW(crea(), ProcessoTerminato);
+    ASSERT_EQ(banco.box.mostrati.size(), 1u);
+    EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("errore  %1").arg(errori::kFileNonTrovato));
+}
+
+// A file left empty or cut off inside a line by an earlier failed save: the defaults, quietly,
+// where the cut line alone would have ended the game ("Giocator1:" reads as character 0).
+TEST_F(FinestraImpostazioni, FileVuotoOTroncatoDaIPredefiniti)
+{
+    const ImpostazioniPartita predefinite;
+    ImpostazioniPartita scelte;
+    scelte.giocatore1 = 4;
+    scelte.velocita = 5;
+    const QByteArray intero = testoImpostazioni(scelte);
+    for (const QByteArray& testo : {QByteArray(), intero.left(intero.indexOf("Giocator1:") + 10), intero.left(3)}) {
+        SCOPED_TRACE(testo.toStdString());
+        banco.file.metti("lexorio.ini", testo);
+        EXPECT_EQ(crea()->record(), predefinite);
+        EXPECT_TRUE(banco.box.mostrati.empty());
+        EXPECT_EQ(contenuto("lexorio.ini"), testo); // left as it is until the player saves
+    }
+    // Cut right after a line end: the lines there are read.
+    banco.file.metti("lexorio.ini", intero.left(intero.indexOf("Giocator1:")));
+    EXPECT_EQ(crea()->record().velocita, 3);
+    banco.file.metti("lexorio.ini", intero.left(intero.indexOf("Quante:")));
+    EXPECT_EQ(crea()->record().velocita, 5);
 }
 
 TEST_F(FinestraImpostazioni, NonLeggeDopoUnaPartitaAccettata)
 {
-    cartella.scrivi("lexorio.ini", "Velocita: 5\r\nGiocator1:9\r\n");
+    banco.file.metti("lexorio.ini", "Velocita: 5\r\nGiocator1:9\r\n");
     precedente = {true, 6, 0}; // no character yet for player 2: the default stays
     auto imp = crea();
     EXPECT_EQ(imp->m.velox.value, 3);
@@ -153,7 +177,7 @@ TEST_F(FinestraImpostazioni, NonLeggeDopoUnaPartitaAccettata)
 
 TEST_F(FinestraImpostazioni, CicloDiVitaNellaFinestraPrincipale)
 {
-    cartella.scrivi("lexorio.ini", "Musica:   1\r\nSuoni:    0\r\n");
+    banco.file.metti("lexorio.ini", "Musica:   1\r\nSuoni:    0\r\n");
     auto lex = banco.lexorio();
     EXPECT_FALSE(lex->impostazioniEsiste());
     Impostazioni* prima = &lex->impostazioni(); // created hidden on first reference
@@ -171,7 +195,7 @@ TEST_F(FinestraImpostazioni, CicloDiVitaNellaFinestraPrincipale)
     QByteArray voci = "1;1;primus;primo\r\n";
     for (int i = 0; i < 12; ++i)
         voci += "1;1;verbum" + QByteArray::number(i) + ";parola" + QByteArray::number(i) + "\r\n";
-    cartella.scrivi("vocaboli.txt", voci);
+    banco.file.metti("vocaboli.txt", voci);
     banco.finestre.impostazioni = [](Impostazioni& imp) { imp.okay_Click(0); };
     lex->menuImposta();
     EXPECT_FALSE(lex->impostazioniEsiste());
@@ -242,8 +266,7 @@ TEST_F(FinestraImpostazioni, ElencoPersonaleMancante)
     imp->Chfreq_Click(0);
     ASSERT_EQ(banco.box.mostrati.size(), 1u);
     const auto& b = banco.box.mostrati[0];
-    EXPECT_EQ(b.testo, QStringLiteral("file \"") + QDir::toNativeSeparators(QDir::currentPath()) + QDir::separator()
-                           + QStringLiteral("vocpers.txt\" inesistente"));
+    EXPECT_EQ(b.testo, "file \"/gioco/vocpers.txt\" inesistente");
     EXPECT_EQ(b.titolo, "Manca il vocabolario personale");
     EXPECT_EQ(b.icona, Icona::Avviso);
     EXPECT_EQ(imp->m.Chfreq[0].value, 0);
@@ -254,7 +277,7 @@ TEST_F(FinestraImpostazioni, ElencoPersonaleMancante)
 
 TEST_F(FinestraImpostazioni, ElencoPersonalePresenteNascondeLeFrequenze)
 {
-    cartella.scrivi("vocpers.txt", "x");
+    banco.file.metti("vocpers.txt", "x");
     auto imp = crea();
     imp->Chfreq_Click(0);
     EXPECT_EQ(imp->m.Chfreq[0].value, 1);
@@ -282,7 +305,7 @@ TEST_F(FinestraImpostazioni, OkConsegnaPersonaggiBattuteEPeriodo)
     EXPECT_EQ(c.battute[0], "Nil nimium studeo, Caesar, tibi velle placere");
     EXPECT_EQ(c.battute[1], "Alea iacta est!");
     EXPECT_EQ(c.scelte.velocita, 4);
-    EXPECT_FALSE(QFile::exists("lexorio.ini")); // O.K. does not save
+    EXPECT_FALSE(banco.file.ha("lexorio.ini")); // O.K. does not save
 }
 
 TEST_F(FinestraImpostazioni, UscitaNonConsegnaNulla)
@@ -320,18 +343,18 @@ TEST_F(FinestraImpostazioni, StessoPersonaggioRifiutatoSoloConDueGiocatori)
 
 TEST_F(FinestraImpostazioni, SalvataggioFallitoLasciaIlFileDiPrima)
 {
-    // lexorio.ini as a directory: the new file can never replace it, even for root.
-    QDir().mkdir("lexorio.ini");
-    cartella.scrivi("lexorio.ini/dentro", "vecchio");
-    precedente.partitaAccettata = true; // the directory is not read
+    banco.file.metti("lexorio.ini", "Velocita: 5\r\n");
     auto imp = crea();
+    imp->velox_Change(2);
+    banco.file.pieno = true;
     imp->okay_Click(2);
     ASSERT_EQ(banco.box.mostrati.size(), 1u);
     EXPECT_EQ(banco.box.mostrati[0].testo, "Impossibile salvare");
     EXPECT_EQ(banco.box.mostrati[0].titolo, QStringLiteral("Errore %1").arg(errori::kAccessoFile));
     EXPECT_EQ(banco.box.mostrati[0].icona, Icona::Errore);
-    EXPECT_TRUE(QFileInfo("lexorio.ini").isDir());
-    EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{}); // no temporary file left behind
+    EXPECT_TRUE(imp->m.window.visible || !imp->m.shown); // nothing closed by the failure
+    EXPECT_EQ(contenuto("lexorio.ini"), "Velocita: 5\r\n");
+    EXPECT_EQ(imp->m.velox.value, 2);
 }
 
 TEST_F(FinestraImpostazioni, SuggerimentiDeiControlli)

@@ -293,7 +293,7 @@ TEST_F(InPartita, RinunciareAzzeraVocabolifattiEFinita)
 
 TEST_F(InPartita, LaSecondaPartitaRitrovaElencoMusicaEIstruzioneNera)
 {
-    cartella.scrivi(QStringLiteral("vocpers.txt"), vocabolario(20));
+    b.file.metti(QStringLiteral("vocpers.txt"), vocabolario(20));
     avvia(vocabolario(20));
     Scelte personale;
     personale.frequenze = {1, 1, 1, 1, 1}; // box 0: the personal list

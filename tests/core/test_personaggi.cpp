@@ -39,7 +39,6 @@ class Coppie : public ::testing::TestWithParam<Scena> {};
 TEST_P(Coppie, BattuteNeiFumetti)
 {
     const Scena& s = GetParam();
-    test::CartellaTemporanea cartella;
     test::Banco banco;
     Impostazioni imp(banco.porte);
     imp.mostrapersonaggio(1, s.p1);
@@ -92,7 +91,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 class CambioPersonaggio : public ::testing::Test {
 protected:
-    test::CartellaTemporanea cartella;
     test::Banco banco;
     Impostazioni imp{banco.porte};
 };

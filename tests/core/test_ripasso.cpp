@@ -6,8 +6,6 @@
 #include "partita_banco.h"
 #include "review/ripasso.h"
 
-#include <QDir>
-#include <thread>
 
 using namespace lex;
 using namespace lex::test;
@@ -163,8 +161,8 @@ TEST(FileRipasso, TestiCheIlGiocoNonScriverebbe)
 // A whole one-player game with deliberate mistakes; random numbers pick the words.
 TEST_F(InPartita, UnaPartitaConErroriNotiDaIlRipassoNoto)
 {
-    FakeArchivio archivio;
-    Ripasso ripasso(archivio);
+    ScrittoreInDisparte scrittore{b.file, ScrittoreInDisparte::Filo::Chiamante};
+    Ripasso ripasso(b.file, scrittore);
     avvia(vocabolario(20));
     lx->osserva(&ripasso);
     auto prossima = [&](int k) { b.casuale.valori = {(k + 0.5) / 20}; }; // the next word drawn is verbum(k+1)
@@ -178,7 +176,7 @@ TEST_F(InPartita, UnaPartitaConErroriNotiDaIlRipassoNoto)
     sbagliata(13);
     for (int k = 2; k <= 9; ++k)
         giusta(13); // verbum1 from here on: random numbers are 0
-    EXPECT_TRUE(archivio.inDisparte.isEmpty()); // nothing written while playing
+    EXPECT_TRUE(b.file.scritti.isEmpty()); // nothing written while playing
     giusta(13);
     ASSERT_TRUE((lx->partita().fase == Fase::Chiusura));
 
@@ -187,12 +185,11 @@ TEST_F(InPartita, UnaPartitaConErroriNotiDaIlRipassoNoto)
     EXPECT_EQ(d.ultima[0].traduzione, "parola3");
     EXPECT_EQ(d.ultima[0].scelte, (QList<Scelta>{{"parola1", 2}})); // the other boxes hold the first word
     EXPECT_EQ(d.tutte, d.ultima);
-    EXPECT_EQ(archivio.inDisparte, QStringList{"ripasso.txt"});
-    EXPECT_EQ(archivio.scritti, QStringList{"ripasso.txt"});
-    EXPECT_EQ(QDir::current().entryList(QDir::Files), (QStringList{"ripasso.txt", "vocaboli.txt"}));
+    EXPECT_EQ(b.file.scritti, QStringList{"/gioco/ripasso.txt"});
+    EXPECT_EQ(b.file.file.size(), 2u); // beside vocaboli.txt
 
     // A second run reads it back.
-    Ripasso riletto(archivio);
+    Ripasso riletto(b.file, scrittore);
     riletto.carica();
     EXPECT_EQ(riletto.dati(), d);
     EXPECT_TRUE(riletto.avvisi().isEmpty());
@@ -200,8 +197,8 @@ TEST_F(InPartita, UnaPartitaConErroriNotiDaIlRipassoNoto)
 
 TEST_F(InPartita, DueGiocatoriOgnunoIlSuo)
 {
-    FakeArchivio archivio;
-    Ripasso ripasso(archivio);
+    ScrittoreInDisparte scrittore{b.file, ScrittoreInDisparte::Filo::Chiamante};
+    Ripasso ripasso(b.file, scrittore);
     avvia(vocabolario(20));
     lx->osserva(&ripasso);
     Scelte due;
@@ -223,36 +220,35 @@ TEST_F(InPartita, DueGiocatoriOgnunoIlSuo)
 
 TEST_F(InPartita, UnaPartitaLasciataAMetaContaFinDoveArrivata)
 {
-    FakeArchivio archivio;
-    Ripasso ripasso(archivio);
+    ScrittoreInDisparte scrittore{b.file, ScrittoreInDisparte::Filo::Chiamante};
+    Ripasso ripasso(b.file, scrittore);
     avvia(vocabolario(20));
     lx->osserva(&ripasso);
     inizia();
     sbagliata(13);
     lx->clickParola(); // a new game on top of this one
     EXPECT_EQ(parole(ripasso.dati().ultima), QStringList{"verbum1:1"});
-    EXPECT_EQ(archivio.inDisparte.size(), 1);
+    EXPECT_EQ(b.file.scritti.size(), 1);
     // A settings window left with Uscita starts no game and closes none.
     Scelte lascia;
     lascia.annulla = true;
     scelte = {lascia};
     lx->clickParola();
-    EXPECT_EQ(archivio.inDisparte.size(), 1);
+    EXPECT_EQ(b.file.scritti.size(), 1);
 }
 
 TEST(Ripasso, FileGuastoMessoDaParte)
 {
-    CartellaTemporanea cartella;
-    cartella.scrivi("ripasso.txt", "Lexorio: ripasso degli errori\r\nvocabolo: ...");
-    cartella.scrivi("ripasso-guasto.txt", "an earlier one");
-    FakeArchivio archivio;
-    Ripasso ripasso(archivio);
+    FakeFileSistema fs;
+    fs.metti("ripasso.txt", "Lexorio: ripasso degli errori\r\nvocabolo: ...");
+    fs.metti("ripasso-guasto.txt", "an earlier one");
+    ScrittoreInDisparte scrittore{fs, ScrittoreInDisparte::Filo::Chiamante};
+    Ripasso ripasso(fs, scrittore);
     ripasso.carica();
     EXPECT_EQ(ripasso.dati(), DatiRipasso{});
-    EXPECT_FALSE(QFile::exists("ripasso.txt"));
-    QFile daParte("ripasso-guasto-2.txt");
-    ASSERT_TRUE(daParte.open(QIODevice::ReadOnly));
-    EXPECT_EQ(daParte.readAll(), "Lexorio: ripasso degli errori\r\nvocabolo: ...");
+    EXPECT_FALSE(fs.ha("ripasso.txt"));
+    EXPECT_EQ(fs.di("ripasso-guasto-2.txt"), "Lexorio: ripasso degli errori\r\nvocabolo: ...");
+    EXPECT_EQ(fs.di("ripasso-guasto.txt"), "an earlier one");
     ASSERT_EQ(ripasso.avvisi().size(), 1);
     EXPECT_TRUE(ripasso.avvisi()[0].contains("ripasso-guasto-2.txt"));
 
@@ -261,16 +257,16 @@ TEST(Ripasso, FileGuastoMessoDaParte)
     ripasso.parolaChiesta("verbum", "parola", "1");
     ripasso.rispostaGiudicata(1, "altro", false);
     ripasso.partitaFinita();
-    EXPECT_EQ(archivio.inDisparte, QStringList{"ripasso.txt"});
+    EXPECT_EQ(fs.scritti, QStringList{"/ripasso.txt"});
 }
 
 TEST(Ripasso, FileCheNonSiPuoMettereDaParteNonSiToccaPiu)
 {
-    CartellaTemporanea cartella;
-    cartella.scrivi("ripasso.txt", "rovinato");
-    FakeArchivio archivio;
-    archivio.rinominaImpossibile = true;
-    Ripasso ripasso(archivio);
+    FakeFileSistema fs;
+    fs.metti("ripasso.txt", "rovinato");
+    fs.rinominaImpossibile = true;
+    ScrittoreInDisparte scrittore{fs, ScrittoreInDisparte::Filo::Chiamante};
+    Ripasso ripasso(fs, scrittore);
     ripasso.carica();
     ASSERT_EQ(ripasso.avvisi().size(), 1);
     ripasso.partitaIniziata(1, "Cicero", "");
@@ -278,68 +274,28 @@ TEST(Ripasso, FileCheNonSiPuoMettereDaParteNonSiToccaPiu)
     ripasso.rispostaGiudicata(1, "altro", false);
     ripasso.partitaFinita();
     EXPECT_EQ(parole(ripasso.dati().tutte), QStringList{"verbum:1"}); // kept for this session
-    EXPECT_TRUE(archivio.inDisparte.isEmpty());
-    QFile f("ripasso.txt");
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "rovinato");
+    EXPECT_TRUE(fs.scritti.isEmpty());
+    EXPECT_EQ(fs.di("ripasso.txt"), "rovinato");
 }
 
 TEST(Ripasso, ScritturaFallitaLoDiceNellaFinestra)
 {
-    CartellaTemporanea cartella;
-    FakeArchivio archivio;
-    archivio.guasti = {"ripasso.txt"};
-    Ripasso ripasso(archivio);
+    FakeFileSistema fs;
+    fs.pieno = true;
+    ScrittoreInDisparte scrittore{fs, ScrittoreInDisparte::Filo::Chiamante};
+    Ripasso ripasso(fs, scrittore);
     ripasso.carica();
     EXPECT_TRUE(ripasso.avvisi().isEmpty()); // no file: nothing to say
     ripasso.partitaIniziata(1, "Cicero", "");
     ripasso.parolaChiesta("verbum", "parola", "1");
     ripasso.partitaFinita();
     ASSERT_EQ(ripasso.avvisi().size(), 1);
-    EXPECT_TRUE(ripasso.avvisi()[0].startsWith("Non è stato possibile scrivere ripasso.txt"));
-}
-
-TEST(ArchivioFile, ScrittureInDisparte)
-{
-    CartellaTemporanea cartella;
-    const auto leggi = [](const char* nome) {
-        QFile f(QString::fromLatin1(nome));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(assente)");
-    };
-    {
-        ArchivioFile a;
-        a.scriviInDisparte("ripasso.txt", [] { return QByteArray("uno"); });
-        a.scriviInDisparte("ripasso.txt", [] { return QByteArray("due"); });
-        a.attendi();
-        EXPECT_EQ(leggi("ripasso.txt"), "due"); // the newest text wins
-        EXPECT_FALSE(a.scritturaInDisparteFallita());
-        a.scriviInDisparte("manca/ripasso.txt", [] { return QByteArray("x"); });
-        a.attendi();
-        EXPECT_TRUE(a.scritturaInDisparteFallita());
-        // The text itself is made on the writing thread, not on the game's.
-        std::thread::id dove;
-        a.scriviInDisparte("ripasso.txt", [&dove] {
-            dove = std::this_thread::get_id();
-            return QByteArray("tre");
-        });
-        a.attendi();
-        EXPECT_NE(dove, std::this_thread::get_id());
-        a.scriviInDisparte("ripasso.txt", [] { return QByteArray("quattro"); });
-    } // leaving finishes the write
-    EXPECT_EQ(leggi("ripasso.txt"), "quattro");
-
-    ArchivioFile a;
-    EXPECT_TRUE(a.copia("ripasso.txt", "copia.txt"));
-    EXPECT_EQ(leggi("copia.txt"), "quattro");
-    EXPECT_FALSE(a.rinomina("ripasso.txt", "copia.txt")); // never over another file
-    EXPECT_TRUE(a.rinomina("ripasso.txt", "nuovo.txt"));
-    EXPECT_EQ(leggi("nuovo.txt"), "quattro");
-
-    QByteArray dati;
-    EXPECT_EQ(a.leggi("ripasso.txt", dati, 10), Lettura::Assente);
-    EXPECT_EQ(a.leggi("nuovo.txt", dati, 7), Lettura::Letta);
-    EXPECT_EQ(dati, "quattro");
-    EXPECT_EQ(a.leggi("nuovo.txt", dati, 6), Lettura::Illeggibile); // too large to be ours
-    QDir().mkdir("cartella.txt");
-    EXPECT_EQ(a.leggi("cartella.txt", dati, 10), Lettura::Illeggibile);
+    EXPECT_EQ(ripasso.avvisi()[0], "Non è stato possibile scrivere ripasso.txt (No space left on device): gli errori "
+                                   "delle ultime partite non saranno ricordati alla prossima partenza.");
+    // A later write that succeeds takes the warning back.
+    fs.pieno = false;
+    ripasso.partitaIniziata(1, "Cicero", "");
+    ripasso.parolaChiesta("verbum", "parola", "1");
+    ripasso.partitaFinita();
+    EXPECT_TRUE(ripasso.avvisi().isEmpty());
 }

@@ -49,13 +49,12 @@ TEST_F(Suona, ApreTuttiICanaliEAscoltaSoloVittoriaEMusica)
 TEST_F(Suona, SuoniSpentiNonToccanoNulla)
 {
     // The game's own switch: a whole game without sounds reaches no effect channel.
-    test::CartellaTemporanea cartella;
+    Banco b;
     QByteArray voci = "1;1;primus;primo\r\n";
     for (int i = 0; i < 12; ++i)
         voci += "1;1;verbum" + QByteArray::number(i) + ";parola" + QByteArray::number(i) + "\r\n";
-    cartella.scrivi("vocaboli.txt", voci);
-    cartella.scrivi("lexorio.ini", "Suoni:    0\r\n");
-    Banco b;
+    b.file.metti("vocaboli.txt", voci);
+    b.file.metti("lexorio.ini", "Suoni:    0\r\n");
     auto lx = b.lexorio();
     lx->avvio();
     b.finestre.impostazioni = [](Impostazioni& imp) { imp.okay_Click(0); };

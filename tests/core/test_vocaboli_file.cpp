@@ -356,3 +356,32 @@ TEST(VocaboliFile, LeParolePiuComuniCiSono)
 }
 
 } // namespace
+
+namespace {
+// The per-author counts travel with the list: an entry a line, in the list's order, so a list
+// rebuilt without its counts (or the other way round) shows here.
+TEST(VocaboliFile, CoperturaSegueLElenco)
+{
+    QFile file(percorso("copertura.tsv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "assets/copertura.tsv assente";
+    QList<QByteArray> righe;
+    for (const QByteArray& r : file.readAll().split('\n'))
+        if (!r.isEmpty() && !r.startsWith('#'))
+            righe << r.chopped(r.endsWith('\r') ? 1 : 0);
+    const FileVocaboli f = leggi("vocaboli.txt");
+    ASSERT_EQ(righe.size(), static_cast<qsizetype>(f.record.size()) + 1) << "column names, totals, one line per entry";
+    const QList<QByteArray> nomi = righe[0].split('\t');
+    const QList<QByteArray> totali = righe[1].split('\t');
+    ASSERT_EQ(nomi.size(), 11);
+    EXPECT_EQ(nomi[2], "Caesar");
+    EXPECT_EQ(nomi[10], "Tacitus");
+    ASSERT_EQ(totali.size(), 11);
+    for (std::size_t i = 1; i < f.record.size(); ++i) {
+        const QList<QByteArray> c = righe[static_cast<qsizetype>(i) + 1].split('\t');
+        ASSERT_EQ(c.size(), 11) << i;
+        EXPECT_EQ(QString::fromLatin1(c[0]), f.record[i].parola) << "riga " << i;
+        for (qsizetype a = 2; a < 11; ++a)
+            EXPECT_LE(c[a].toLongLong(), totali[a].toLongLong()) << c[0].constData();
+    }
+}
+} // namespace

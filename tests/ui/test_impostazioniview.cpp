@@ -23,7 +23,6 @@ using namespace lex::test;
 namespace {
 
 struct VistaImpostazioni : ::testing::Test {
-    CartellaTemporanea cartella;
     Banco banco;
     std::unique_ptr<Impostazioni> imp = std::make_unique<Impostazioni>(banco.porte);
     std::unique_ptr<ui::ImpostazioniView> vista;
@@ -232,7 +231,7 @@ TEST_F(Modale, SalvaRestaAperta)
         d->close(); // the close control is Uscita
     });
     ui::mostraImpostazioniModale(*imp, nullptr);
-    EXPECT_TRUE(QFile::exists("lexorio.ini"));
+    EXPECT_TRUE(banco.file.ha("lexorio.ini"));
     EXPECT_EQ(imp->m.tag, "");
     EXPECT_FALSE(imp->m.shown);
 }

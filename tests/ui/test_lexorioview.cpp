@@ -26,7 +26,6 @@ using namespace lex::test;
 namespace {
 
 struct Vista : ::testing::Test {
-    CartellaTemporanea cartella;
     Banco banco;
     std::unique_ptr<Lexorio> lex;
     std::unique_ptr<ui::LexorioView> vista;
@@ -36,7 +35,7 @@ struct Vista : ::testing::Test {
         QByteArray dati = "0;0;Lexorio;titolo\r\n";
         for (int i = 1; i < 120; ++i)
             dati += "1;1;w" + QByteArray::number(i) + ";t\r\n";
-        cartella.scrivi(QStringLiteral("vocaboli.txt"), dati);
+        banco.file.metti(QStringLiteral("vocaboli.txt"), dati);
         lex = banco.lexorio();
         vista = std::make_unique<ui::LexorioView>(*lex);
         lex->avvio();
@@ -217,7 +216,7 @@ struct VistaPartita : Vista {
     void SetUp() override
     {
         // Twelve nouns and eight adjectives, after the first record that is never played.
-        cartella.scrivi(QStringLiteral("vocaboli.txt"), vocabolario(12) + righe(8, "2", 20));
+        banco.file.metti(QStringLiteral("vocaboli.txt"), vocabolario(12) + righe(8, "2", 20));
         lex = std::make_unique<Lexorio>(porteQt, banco.canali.crea());
         vista = std::make_unique<ui::LexorioView>(*lex);
         eventiQt.ridisegnaTutto = [this] { vista->ridisegnaSubito(); };

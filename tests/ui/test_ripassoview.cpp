@@ -28,10 +28,10 @@ template <typename F> bool aspetta(F&& fatto)
 }
 
 struct VistaRipasso : ::testing::Test {
-    CartellaTemporanea cartella;
     FakeBox box;
-    FakeArchivio archivio;
-    Ripasso ripasso{archivio};
+    FakeFileSistema fs;
+    ScrittoreInDisparte scrittore{fs, ScrittoreInDisparte::Filo::Chiamante};
+    Ripasso ripasso{fs, scrittore};
 
     void sbaglia(const char* parola, int giocatore, const char* scelta)
     {
@@ -61,7 +61,7 @@ struct VistaRipasso : ::testing::Test {
 TEST_F(VistaRipasso, ElencoAlPostoProgettatoEDaTastiera)
 {
     partite();
-    FinestraRipasso regole(ripasso, box, archivio);
+    FinestraRipasso regole(ripasso, box, fs);
     ui::RipassoView v(regole);
     apri(v);
     EXPECT_EQ(v.windowTitle(), QStringLiteral("Lexorio: Ripasso"));
@@ -106,7 +106,7 @@ TEST_F(VistaRipasso, ElencoAlPostoProgettatoEDaTastiera)
 
 TEST_F(VistaRipasso, NienteDaRipassare)
 {
-    FinestraRipasso regole(ripasso, box, archivio);
+    FinestraRipasso regole(ripasso, box, fs);
     ui::RipassoView v(regole);
     apri(v);
     EXPECT_FALSE(v.elenco()->isVisible());
@@ -125,7 +125,7 @@ TEST_F(VistaRipasso, InvioChiudeLaFinestraModale)
         ASSERT_EQ(d->focusWidget(), d->findChild<QTableWidget*>("elenco"));
         QTest::keyClick(d->focusWidget(), Qt::Key_Return);
     });
-    EXPECT_FALSE(ui::mostraRipassoModale(ripasso, box, archivio, nullptr));
+    EXPECT_FALSE(ui::mostraRipassoModale(ripasso, box, fs, nullptr));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

@@ -153,9 +153,9 @@ void RipassoView::reject()
     esegui([this] { r_.okay_Click(1); });
 }
 
-bool mostraRipassoModale(const Ripasso& ripasso, MessaggiBox& box, Archivio& archivio, QWidget* genitore)
+bool mostraRipassoModale(const Ripasso& ripasso, MessaggiBox& box, FileSistema& fs, QWidget* genitore)
 {
-    FinestraRipasso regole(ripasso, box, archivio);
+    FinestraRipasso regole(ripasso, box, fs);
     RipassoView vista(regole, genitore);
     if (const QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect g = s->geometry();

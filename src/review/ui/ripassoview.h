@@ -50,6 +50,6 @@ private:
 };
 
 // Shows the review modally, centred on the screen; true when it saved a personal list.
-bool mostraRipassoModale(const Ripasso& ripasso, MessaggiBox& box, Archivio& archivio, QWidget* genitore);
+bool mostraRipassoModale(const Ripasso& ripasso, MessaggiBox& box, FileSistema& fs, QWidget* genitore);
 
 } // namespace lex::ui

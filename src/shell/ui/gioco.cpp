@@ -31,7 +31,7 @@ void CaratteriInAnticipo::attendi()
 Gioco::Gioco(QStringList cartelleAudio)
     : audio_(std::move(cartelleAudio)),
       porte_{orologio_, casuale_, box_, eventi_, uscita_, misure_, file_, finestre_},
-      ripasso_(archivio_),
+      ripasso_(file_, scrittore_),
       lexorio_(porte_, audio_.canali()),
       vista_(lexorio_)
 {
@@ -40,7 +40,7 @@ Gioco::Gioco(QStringList cartelleAudio)
     box_.setGenitore(&vista_);
     finestre_.genitore = &vista_;
     finestre_.dopo = [this] { vista_.rispecchia(); };
-    finestre_.ripasso = [this] { return mostraRipassoModale(ripasso_, box_, archivio_, &vista_); };
+    finestre_.ripasso = [this] { return mostraRipassoModale(ripasso_, box_, file_, &vista_); };
     eventi_.ridisegnaTutto = [this] { vista_.ridisegnaSubito(); };
     eventi_.rispecchiaTutto = [this] { vista_.rispecchia(); };
     misure_.finestra = &vista_;

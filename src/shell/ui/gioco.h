@@ -3,7 +3,8 @@
 // this too.
 #pragma once
 
-#include "review/archivio.h"
+#include "dati/disco/filesistemadisco.h"
+#include "dati/disparte.h"
 #include "review/ripasso.h"
 #include "shell/lexorio.h"
 #include "shell/ui/finestreqt.h"
@@ -51,12 +52,12 @@ private:
     EventiQt eventi_;
     UscitaQt uscita_;
     MisureQt misure_;
-    FileQt file_;
+    FileSistemaDisco file_;
     FinestreQt finestre_;
     Porte porte_;
     // The review listens to the game. Made before the game and its window, it goes after them,
     // and its pending write is finished when the window has closed.
-    ArchivioFile archivio_;
+    ScrittoreInDisparte scrittore_{file_};
     Ripasso ripasso_;
     Lexorio lexorio_;
     LexorioView vista_;

@@ -3,8 +3,6 @@
 #include "board/ui/caselle.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMainWindow>
@@ -144,16 +142,6 @@ Bordi MisureQt::bordi(bool conMenu)
         }
     }
     return b;
-}
-
-bool FileQt::esiste(const QString& nome)
-{
-    return QFile::exists(nome);
-}
-
-QString FileQt::cartellaCorrente()
-{
-    return QDir::toNativeSeparators(QDir::currentPath());
 }
 
 void fissaCaratteri()

@@ -1,5 +1,5 @@
 // The ports on Qt: the real clock, random numbers, message boxes, the event loop,
-// ending the process, text measurement and the working directory.
+// ending the process and text measurement.
 #pragma once
 
 #include "shell/finestre.h"
@@ -58,12 +58,6 @@ public:
     Bordi bordi(bool conMenu) override;
     // The main window, whose frame and menu bar are measured.
     QWidget* finestra = nullptr;
-};
-
-class FileQt : public File {
-public:
-    bool esiste(const QString& nome) override;
-    QString cartellaCorrente() override;
 };
 
 // The fonts of the design, pinned to metric-compatible Debian fonts so text measures the same everywhere.
