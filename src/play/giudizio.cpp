@@ -112,7 +112,8 @@ void Lexorio::preparaparola()
     pres_.parola(p_.parola);
     pres_.caselle(p_);
     if (osservatore_)
-        osservatore_->parolaChiesta(p_.parola, liste_.traduzione.value(d.riga), liste_.categoria.value(d.riga));
+        osservatore_->parolaChiesta(p_.parola, liste_.traduzione.value(d.riga), liste_.categoria.value(d.riga),
+                                    liste_.frequenza.value(d.riga));
 }
 
 } // namespace lex

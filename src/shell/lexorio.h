@@ -39,7 +39,7 @@ public:
     void chiusura();                    // the window's own close control
     void fineVittoria(int esito);       // end-of-play report of the victory or music channel
 
-    // Who keeps a record of the answers (the review of missed words); none by default.
+    // Who keeps a record of the answers (the review of missed words, the learning record); none by default.
     void osserva(OsservatorePartita* osservatore) { osservatore_ = osservatore; }
 
     // What the views and the tests may see.

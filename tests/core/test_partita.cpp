@@ -97,7 +97,7 @@ TEST_F(InPartita, SecondaPartitaConLeSceltePrecedenti)
         const LexorioModel* m = nullptr;
         QString parola;
         void partitaIniziata(int, const QString&, const QString&) override { parola = m->Parola.text; }
-        void parolaChiesta(const QString&, const QString&, const QString&) override {}
+        void parolaChiesta(const QString&, const QString&, const QString&, const QString&) override {}
         void rispostaGiudicata(int, const QString&, bool) override {}
         void partitaFinita() override {}
     } spia;
