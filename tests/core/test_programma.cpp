@@ -70,24 +70,24 @@ TEST_F(Partita, PrimaIVocaboliDaRipassareSoloConLOpzione)
         progressi.partitaFinita();
     }
     avvia(vocabolario(20));
-    lx->osservatore = &progressi;
-    lx->programma = &progressi;
+    lx->osserva(&progressi);
+    lx->programma(&progressi);
 
     inizia(); // option off: random numbers are 0, the first word is the first selected
-    EXPECT_EQ(lx->m.Parola.text, "verbum1");
-    EXPECT_TRUE(lx->s.daChiedere.isEmpty());
+    EXPECT_EQ(lx->modello().Parola.text, "verbum1");
+    EXPECT_TRUE(lx->partita().daChiedere.isEmpty());
     EXPECT_FALSE(viste.back().primaRipasso.ticked());
     EXPECT_TRUE(viste.back().primaRipasso.visible);
 
     progressi.scegli(true);
     scelte.push_back(Scelte{});
     lx->clickParola(); // a new game over this one
-    EXPECT_EQ(lx->m.Parola.text, "verbum7"); // Cicero's due word first
+    EXPECT_EQ(lx->modello().Parola.text, "verbum7"); // Cicero's due word first
     EXPECT_TRUE(viste.back().primaRipasso.ticked());
     giusta(13);
-    EXPECT_EQ(lx->m.Parola.text, "verbum1"); // then the commonest not known
+    EXPECT_EQ(lx->modello().Parola.text, "verbum1"); // then the commonest not known
     giusta(13);
-    EXPECT_EQ(lx->m.Parola.text, "verbum2");
+    EXPECT_EQ(lx->modello().Parola.text, "verbum2");
 }
 
 // Without a record wired the settings window is as it always was.
@@ -96,5 +96,5 @@ TEST_F(Partita, SenzaRegistroNessunaCasellaInPiu)
     avvia(vocabolario(20));
     inizia();
     EXPECT_FALSE(viste.back().primaRipasso.visible);
-    EXPECT_EQ(lx->m.Parola.text, "verbum1");
+    EXPECT_EQ(lx->modello().Parola.text, "verbum1");
 }

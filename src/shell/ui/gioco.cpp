@@ -3,7 +3,6 @@
 #include "board/ui/immagini.h"
 #include "progressi/ui/progressiview.h"
 #include "review/ui/ripassoview.h"
-#include "settings/personaggi.h"
 
 #include <QApplication>
 #include <fontconfig/fontconfig.h>
@@ -41,15 +40,15 @@ Gioco::Gioco(QStringList cartelleAudio)
 {
     ripasso_.carica();
     progressi_.carica();
-    lexorio_.osservatore = &osservatori_;
-    lexorio_.programma = &progressi_;
+    lexorio_.osserva(&osservatori_);
+    lexorio_.programma(&progressi_);
     box_.setGenitore(&vista_);
     finestre_.genitore = &vista_;
     finestre_.dopo = [this] { vista_.rispecchia(); };
     finestre_.ripasso = [this] { return mostraRipassoModale(ripasso_, box_, file_, &vista_); };
     // First the character of the right (or only) player.
     finestre_.progressi = [this] {
-        mostraProgressiModale(progressi_, file_, numeroPersonaggio(lexorio_.m.foto1.tag), &vista_);
+        mostraProgressiModale(progressi_, file_, lexorio_.partita().giocatore(1).personaggio, &vista_);
     };
     eventi_.ridisegnaTutto = [this] { vista_.ridisegnaSubito(); };
     eventi_.rispecchiaTutto = [this] { vista_.rispecchia(); };
