@@ -238,51 +238,54 @@ int ElencoTesto::perBanda(int banda) const
     return int(std::count_if(voci.begin(), voci.end(), [banda](const VoceTesto& v) { return v.banda == banda; }));
 }
 
+void RaccoltaElenco::aggiungi(const Parola& p)
+{
+    if (p.tipo == Parola::Tipo::Numero || p.tipo == Parola::Tipo::Segni)
+        return;
+    ++e_.parole;
+    if (p.tipo == Parola::Tipo::Sconosciuta || p.candidati.empty()) {
+        if (visti_.insert(u'?' + p.scritta).second)
+            e_.sconosciute << p.scritta;
+        return;
+    }
+    const Lemma& l = lessico_.lemma(p.candidati.front());
+    if (l.proprio) {
+        if (visti_.insert(u'!' + l.forma).second)
+            e_.nomiPropri << l.forma;
+        return;
+    }
+    const VoceCasa* c = casa_.trova(l);
+    e_.paroleNelleMille += c != nullptr;
+    auto [it, nuova] = dove_.emplace(p.candidati.front(), e_.voci.size());
+    if (nuova) {
+        VoceTesto v;
+        v.lemma = p.candidati.front();
+        if (c) {
+            v.classe = c->classe;
+            v.banda = c->banda;
+            v.parola = c->parola;
+            v.traduzione = c->traduzione;
+        } else {
+            v.classe = classeDi(l);
+            v.parola = formaCasa(l);
+            v.traduzione = glosse_ ? glosse_->glossa(l) : QString();
+            v.daControllare = true;
+        }
+        e_.voci.push_back(v);
+    }
+    VoceTesto& v = e_.voci[it->second];
+    ++v.occorrenze;
+    for (std::size_t k = 1; k < p.candidati.size(); ++k)
+        if (std::find(v.alternative.begin(), v.alternative.end(), p.candidati[k]) == v.alternative.end())
+            v.alternative.push_back(p.candidati[k]);
+}
+
 ElencoTesto elencoDaTesto(const std::vector<Parola>& parole, const Lessico& lessico, const Casa& casa, const Glosse* glosse)
 {
-    ElencoTesto e;
-    std::map<std::uint32_t, std::size_t> dove;
-    for (const Parola& p : parole) {
-        if (p.tipo == Parola::Tipo::Numero || p.tipo == Parola::Tipo::Segni)
-            continue;
-        ++e.parole;
-        if (p.tipo == Parola::Tipo::Sconosciuta || p.candidati.empty()) {
-            if (!e.sconosciute.contains(p.scritta))
-                e.sconosciute << p.scritta;
-            continue;
-        }
-        const Lemma& l = lessico.lemma(p.candidati.front());
-        if (l.proprio) {
-            if (!e.nomiPropri.contains(l.forma))
-                e.nomiPropri << l.forma;
-            continue;
-        }
-        const VoceCasa* c = casa.trova(l);
-        e.paroleNelleMille += c != nullptr;
-        auto [it, nuova] = dove.emplace(p.candidati.front(), e.voci.size());
-        if (nuova) {
-            VoceTesto v;
-            v.lemma = p.candidati.front();
-            if (c) {
-                v.classe = c->classe;
-                v.banda = c->banda;
-                v.parola = c->parola;
-                v.traduzione = c->traduzione;
-            } else {
-                v.classe = classeDi(l);
-                v.parola = formaCasa(l);
-                v.traduzione = glosse ? glosse->glossa(l) : QString();
-                v.daControllare = true;
-            }
-            e.voci.push_back(v);
-        }
-        VoceTesto& v = e.voci[it->second];
-        ++v.occorrenze;
-        for (std::size_t k = 1; k < p.candidati.size(); ++k)
-            if (std::find(v.alternative.begin(), v.alternative.end(), p.candidati[k]) == v.alternative.end())
-                v.alternative.push_back(p.candidati[k]);
-    }
-    return e;
+    RaccoltaElenco r(lessico, casa, glosse);
+    for (const Parola& p : parole)
+        r.aggiungi(p);
+    return r.elenco();
 }
 
 QByteArray testoElenco(const ElencoTesto& e, const QString& titolo)
@@ -298,9 +301,12 @@ QByteArray testoElenco(const ElencoTesto& e, const QString& titolo)
     for (const VoceTesto& v : e.voci) {
         if (!v.tenuta)
             continue;
+        // A ';' in the headword would move the translation into another field.
+        const QString parola = QString(v.parola).replace(u';', u',').remove(u'\r').remove(u'\n');
+        const QString traduzione = QString(v.traduzione).remove(u'\r').remove(u'\n');
         if (v.daControllare)
-            t << QStringLiteral("/ da controllare: ") + v.parola;
-        t << QStringLiteral("0;%1;%2;%3").arg(v.classe).arg(v.parola, v.traduzione);
+            t << QStringLiteral("/ da controllare: ") + parola;
+        t << QStringLiteral("0;%1;%2;%3").arg(v.classe).arg(parola, traduzione);
     }
     return cp1252::codifica(t.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
@@ -330,6 +336,9 @@ QString riassunto(const ElencoTesto& e)
              .arg(e.perBanda(3))
              .arg(e.perBanda(4))
              .arg(qsizetype(e.voci.size()) - nelleMille);
+    const int riconosciute = e.parole - int(e.sconosciute.size());
+    if (e.parole > 0 && riconosciute * 2 < e.parole)
+        r += QStringLiteral("Meno di metà delle parole è latina: il testo è davvero in latino?\n");
     if (!e.nomiPropri.isEmpty())
         r += QStringLiteral("Nomi propri lasciati fuori (%1): %2.\n").arg(e.nomiPropri.size()).arg(e.nomiPropri.join(QStringLiteral(", ")));
     if (!e.sconosciute.isEmpty())

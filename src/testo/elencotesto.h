@@ -12,6 +12,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,23 @@ struct ElencoTesto {
     QStringList sconosciute;     // forms without a reading, each once
     QStringList nomiPropri;      // left out of the list
     int perBanda(int banda) const;
+};
+
+// The list grown one word at a time, as the lemmatiser hands them over.
+class RaccoltaElenco {
+public:
+    RaccoltaElenco(const Lessico& lessico, const Casa& casa, const Glosse* glosse)
+        : lessico_(lessico), casa_(casa), glosse_(glosse) {}
+    void aggiungi(const Parola& p);
+    const ElencoTesto& elenco() const { return e_; }
+
+private:
+    const Lessico& lessico_;
+    const Casa& casa_;
+    const Glosse* glosse_;
+    ElencoTesto e_;
+    std::map<std::uint32_t, std::size_t> dove_;
+    std::set<QString> visti_; // unknown forms and proper names already listed
 };
 
 ElencoTesto elencoDaTesto(const std::vector<Parola>& parole, const Lessico& lessico, const Casa& casa,

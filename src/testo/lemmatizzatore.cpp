@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 
 namespace lex::testo {
 
@@ -14,7 +15,10 @@ bool lettera(QChar c)
 
 bool numeroRomano(QStringView s)
 {
-    return s.size() >= 2 && std::all_of(s.begin(), s.end(), [](QChar c) {
+    // A lone I, C, D or M may be a word or an initial (i "go", C. Gaius); V, X and L are numbers.
+    if (s.size() == 1)
+        return s[0] == u'V' || s[0] == u'X' || s[0] == u'L';
+    return std::all_of(s.begin(), s.end(), [](QChar c) {
         return c == u'I' || c == u'V' || c == u'X' || c == u'L' || c == u'C' || c == u'D' || c == u'M';
     });
 }
@@ -62,19 +66,24 @@ void ordina(Parola& p)
 
 } // namespace
 
-std::vector<QStringView> pezzi(QStringView testo)
+void perOgniPezzo(QStringView testo, const std::function<void(QStringView)>& f)
 {
-    std::vector<QStringView> out;
     qsizetype inizio = -1;
     for (qsizetype i = 0; i <= testo.size(); ++i) {
         const bool spazio = i == testo.size() || testo[i].isSpace();
         if (spazio && inizio >= 0) {
-            out.push_back(testo.sliced(inizio, i - inizio));
+            f(testo.sliced(inizio, i - inizio));
             inizio = -1;
         } else if (!spazio && inizio < 0) {
             inizio = i;
         }
     }
+}
+
+std::vector<QStringView> pezzi(QStringView testo)
+{
+    std::vector<QStringView> out;
+    perOgniPezzo(testo, [&out](QStringView p) { out.push_back(p); });
     return out;
 }
 
@@ -165,30 +174,40 @@ Parola Lemmatizzatore::parola(QStringView scritta) const
     return p;
 }
 
-void Lemmatizzatore::scegli(std::vector<Parola>& parole) const
+void Lemmatizzatore::contesto(Parola& p, const Parola* dopo) const
 {
-    for (std::size_t i = 0; i < parole.size(); ++i) {
-        Parola& p = parole[i];
-        if (p.candidati.size() < 2)
-            continue;
-        // "cum" before an ablative is the preposition, else the conjunction.
-        if (p.forma == "cum" && i + 1 < parole.size()) {
-            const auto& dopo = parole[i + 1].letture;
-            const bool abl = std::any_of(dopo.begin(), dopo.end(), [](const Analisi& a) { return ablativo(a.morfo); });
-            for (std::size_t k = 0; k < p.candidati.size(); ++k)
-                if (lessico_.lemma(p.candidati[k]).nota.contains(QStringLiteral("abl")))
-                    p.pesi[k] *= abl ? 4.0 : 0.25;
-        }
+    // "cum" before an ablative is the preposition, else the conjunction.
+    if (p.candidati.size() >= 2 && p.forma == "cum" && dopo != nullptr) {
+        const bool abl = std::any_of(dopo->letture.begin(), dopo->letture.end(), [](const Analisi& a) { return ablativo(a.morfo); });
+        for (std::size_t k = 0; k < p.candidati.size(); ++k)
+            if (lessico_.lemma(p.candidati[k]).nota.contains(QStringLiteral("abl")))
+                p.pesi[k] *= abl ? 4.0 : 0.25;
         ordina(p);
+    }
+}
+
+void Lemmatizzatore::scorri(QStringView testo, const std::function<void(Parola&)>& f) const
+{
+    // One word ahead is all the context needs: a text of any length takes little memory.
+    std::optional<Parola> corrente;
+    perOgniPezzo(testo, [&](QStringView pezzo) {
+        Parola nuova = parola(pezzo);
+        if (corrente) {
+            contesto(*corrente, &nuova);
+            f(*corrente);
+        }
+        corrente = std::move(nuova);
+    });
+    if (corrente) {
+        contesto(*corrente, nullptr);
+        f(*corrente);
     }
 }
 
 std::vector<Parola> Lemmatizzatore::lemmatizza(QStringView testo) const
 {
     std::vector<Parola> out;
-    for (QStringView pezzo : pezzi(testo))
-        out.push_back(parola(pezzo));
-    scegli(out);
+    scorri(testo, [&out](Parola& p) { out.push_back(std::move(p)); });
     return out;
 }
 

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -36,16 +38,19 @@ public:
 
     // The words of the text, one per white-space-separated piece, in order.
     std::vector<Parola> lemmatizza(QStringView testo) const;
+    // The same, handed to f one at a time (f may move from it).
+    void scorri(QStringView testo, const std::function<void(Parola&)>& f) const;
     // One piece alone, without context.
     Parola parola(QStringView scritta) const;
 
 private:
-    void scegli(std::vector<Parola>& parole) const;
+    void contesto(Parola& p, const Parola* dopo) const;
     const Lessico& lessico_;
     const Frequenze& frequenze_;
 };
 
 // The white-space-separated pieces of a text (what "a word" means to the tool's output).
 std::vector<QStringView> pezzi(QStringView testo);
+void perOgniPezzo(QStringView testo, const std::function<void(QStringView)>& f);
 
 } // namespace lex::testo

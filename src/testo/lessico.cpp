@@ -6,6 +6,8 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
+#include <unordered_set>
 
 namespace lex::testo {
 
@@ -79,20 +81,35 @@ Parte parteDi(char c)
 
 } // namespace
 
+// The base letter of each precomposed Latin letter up to U+024F (ā ĕ ȳ …), decomposed once.
+const std::array<char16_t, 0x250>& basi()
+{
+    static const std::array<char16_t, 0x250> tabella = [] {
+        std::array<char16_t, 0x250> t{};
+        for (char16_t c = 0x80; c < 0x250; ++c) {
+            const QString d = QString(QChar(c)).normalized(QString::NormalizationForm_D);
+            t[c] = d.isEmpty() ? c : d.front().unicode();
+        }
+        return t;
+    }();
+    return tabella;
+}
+
 std::string normalizza(QStringView parola)
 {
     std::string out;
     out.reserve(std::size_t(parola.size()));
-    if (soloAscii(parola)) {
-        for (QChar c : parola)
-            if (!aggiungiLettera(c.unicode(), out))
-                return {};
-        return out;
-    }
-    for (QChar c : parola.toString().normalized(QString::NormalizationForm_D)) {
-        if (c.category() == QChar::Mark_NonSpacing)
-            continue;
-        if (!aggiungiLettera(c.unicode(), out))
+    for (QChar q : parola) {
+        char16_t c = q.unicode();
+        if (c >= 0x300 && c < 0x370)
+            continue; // combining quantity marks and accents
+        if (c >= 0x80 && c < 0x250)
+            c = basi()[c];
+        else if (c == u'ў' || c == u'Ў')
+            c = u'y'; // the Cyrillic short u that the data uses for y with a breve
+        else if (c >= 0x1E00 && c < 0x1F00)
+            c = QString(q).normalized(QString::NormalizationForm_D).front().unicode(); // ụ and the like
+        if (!aggiungiLettera(c, out))
             return {};
     }
     return out;
@@ -124,6 +141,7 @@ bool Lessico::carica(const QString& cartella, QString* errore)
     uscite_.clear();
     irregolari_.clear();
 
+    std::unordered_set<std::string> viste;
     for (std::size_t i = 0; i < m->elenco.size(); ++i) {
         const Modello& mod = m->elenco[i];
         std::vector<std::string> suffissi = mod.suffissiFissi;
@@ -134,14 +152,16 @@ bool Lessico::carica(const QString& cartella, QString* errore)
                 // A model's own endings already carry its fixed suffix (quidam: "quiddam").
                 const std::string u = d.ereditata || mod.suffissiFissi.empty() ? d.uscita + s : d.uscita;
                 maxUscita_ = std::max(maxUscita_, u.size());
-                auto& v = uscite_[u];
                 const Uscita nuova{std::uint16_t(i), d.radice, d.morfo};
-                if (std::none_of(v.begin(), v.end(), [&](const Uscita& x) {
-                        return x.modello == nuova.modello && x.radice == nuova.radice && x.morfo == nuova.morfo;
-                    }))
-                    v.push_back(nuova);
+                // Models repeat their parents' endings: each (ending, model, stem, morphology) once.
+                std::string chiave = u;
+                chiave.append(reinterpret_cast<const char*>(&nuova), sizeof nuova);
+                if (viste.insert(std::move(chiave)).second)
+                    uscite_[u].push_back(nuova);
             }
     }
+    lemmi_.reserve(std::size_t(lemmi.size()));
+    radici_.reserve(std::size_t(lemmi.size()) * 3);
     for (const QString& riga : lemmi)
         if (!riga.startsWith(u'!') && !riga.trimmed().isEmpty())
             aggiungiLemma(riga.trimmed());
@@ -253,7 +273,9 @@ void Lessico::aggiungiLemma(const QString& riga)
         for (const std::string& s : radici) {
             auto& v = radici_[s];
             const Voce nuova{indice, std::uint16_t(n)};
-            if (std::none_of(v.begin(), v.end(), [&](const Voce& x) { return x.lemma == indice && x.radice == nuova.radice; }))
+            // This lemma's entries are the last ones of the list, if any.
+            if (std::none_of(v.rbegin(), v.rend() - std::ptrdiff_t(v.size() - std::min<std::size_t>(v.size(), 8)),
+                             [&](const Voce& x) { return x.lemma == indice && x.radice == nuova.radice; }))
                 v.push_back(nuova);
         }
     }

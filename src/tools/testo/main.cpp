@@ -86,18 +86,23 @@ int main(int argc, char** argv)
                          .arg(errore));
         return 2;
     }
-    const std::vector<Parola> parole = Lemmatizzatore(lessico, frequenze).lemmatizza(letto.testo);
+    const Lemmatizzatore lemmatizzatore(lessico, frequenze);
 
     if (lemmi) {
+        // One line per word, written as it comes: a long text takes no more memory than a short one.
         QByteArray out;
-        for (const Parola& p : parole) {
+        lemmatizzatore.scorri(letto.testo, [&](Parola& p) {
             QStringList altri;
-            for (std::size_t k = 1; k < p.candidati.size(); ++k)
-                if (const QString f = lessico.lemma(p.candidati[k]).forma; !altri.contains(f) && f != lessico.lemma(p.candidati[0]).forma)
-                    altri << f;
             const QString scelto = p.candidati.empty() ? QString() : lessico.lemma(p.candidati[0]).forma;
-            out += (p.scritta + u'\t' + scelto + u'\t' + altri.join(u'|') + u'\n').toUtf8();
-        }
+            for (std::size_t k = 1; k < p.candidati.size(); ++k)
+                if (const QString f = lessico.lemma(p.candidati[k]).forma; !altri.contains(f) && f != scelto)
+                    altri << f;
+            out += (QString(p.scritta).remove(u'\t') + u'\t' + scelto + u'\t' + altri.join(u'|') + u'\n').toUtf8();
+            if (out.size() > 65536) {
+                std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
+                out.clear();
+            }
+        });
         std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
         return 0;
     }
@@ -106,8 +111,14 @@ int main(int argc, char** argv)
     casa.caricaIncorporata();
     Glosse glosse;
     glosse.carica(Lessico::cartellaPredefinita());
-    const ElencoTesto elenco = elencoDaTesto(parole, lessico, casa, &glosse);
+    RaccoltaElenco raccolta(lessico, casa, &glosse);
+    lemmatizzatore.scorri(letto.testo, [&raccolta](Parola& p) { raccolta.aggiungi(p); });
+    const ElencoTesto& elenco = raccolta.elenco();
     scriviErrore(riassunto(elenco));
+    if (elenco.parole == 0) {
+        scriviErrore(QStringLiteral("Il testo non ha parole (è vuoto, o ha solo numeri e segni): elenco non scritto.\n"));
+        return 1;
+    }
     if (elenco.voci.empty()) {
         scriviErrore(QStringLiteral("Nessuna parola latina riconosciuta: elenco non scritto.\n"));
         return 1;
