@@ -1,6 +1,7 @@
 #include "file/guasti.h"
 
 #include "dati/cartelladati.h"
+#include "progressi/progressi.h"
 #include "review/finestraripasso.h"
 #include "settings/impostazioni.h"
 
@@ -149,11 +150,32 @@ QString Scrittori::registraPartita()
     Ripasso ripasso(disco, scrittore);
     ripasso.carica();
     ripasso.partitaIniziata(1, QStringLiteral("Cicero"), {});
-    ripasso.parolaChiesta(QStringLiteral("novum"), QStringLiteral("nuovo"), QStringLiteral("2"));
+    ripasso.parolaChiesta(QStringLiteral("novum"), QStringLiteral("nuovo"), QStringLiteral("2"), QStringLiteral("1"));
     ripasso.rispostaGiudicata(1, QStringLiteral("vecchio"), false);
     ripasso.partitaFinita();
     scrittore.attendi();
     return ripasso.avvisi().join(QLatin1Char('\n'));
+}
+
+namespace {
+void unaPartita(OsservatorePartita& o, const char* parola)
+{
+    o.partitaIniziata(1, QStringLiteral("Cicero"), {});
+    o.parolaChiesta(QString::fromLatin1(parola), QStringLiteral("nuovo"), QStringLiteral("2"), QStringLiteral("1"));
+    o.rispostaGiudicata(1, QStringLiteral("vecchio"), false);
+    o.partitaFinita();
+}
+} // namespace
+
+QString Scrittori::registraProgressi()
+{
+    ScrittoreInDisparte scrittore(disco);
+    FakeCalendario calendario;
+    Progressi progressi(disco, scrittore, calendario);
+    progressi.carica();
+    unaPartita(progressi, "novum");
+    scrittore.attendi();
+    return progressi.avvisi().join(QLatin1Char('\n'));
 }
 
 QString Scrittori::salvaElenco()
@@ -162,7 +184,7 @@ QString Scrittori::salvaElenco()
     ScrittoreInDisparte scrittore(memoria, ScrittoreInDisparte::Filo::Chiamante);
     Ripasso ripasso(memoria, scrittore);
     ripasso.partitaIniziata(1, QStringLiteral("Cicero"), {});
-    ripasso.parolaChiesta(QStringLiteral("novum"), QStringLiteral("nuovo"), QStringLiteral("2"));
+    ripasso.parolaChiesta(QStringLiteral("novum"), QStringLiteral("nuovo"), QStringLiteral("2"), QStringLiteral("1"));
     ripasso.rispostaGiudicata(1, QStringLiteral("vecchio"), false);
     ripasso.partitaFinita();
     FinestraRipasso finestra(ripasso, banco.box, disco); // every question answered OK
@@ -198,10 +220,14 @@ void fileDiPrima()
     ScrittoreInDisparte scrittore(memoria, ScrittoreInDisparte::Filo::Chiamante);
     Ripasso ripasso(memoria, scrittore);
     ripasso.partitaIniziata(1, QStringLiteral("Cicero"), {});
-    ripasso.parolaChiesta(QStringLiteral("vetus"), QStringLiteral("vecchio"), QStringLiteral("2"));
+    ripasso.parolaChiesta(QStringLiteral("vetus"), QStringLiteral("vecchio"), QStringLiteral("2"), QStringLiteral("1"));
     ripasso.rispostaGiudicata(1, QStringLiteral("nuovo"), false);
     ripasso.partitaFinita();
     scrivi(QStringLiteral("ripasso.txt"), memoria.di(QStringLiteral("ripasso.txt")));
+    FakeCalendario calendario;
+    Progressi progressi(memoria, scrittore, calendario);
+    unaPartita(progressi, "vetus");
+    scrivi(QStringLiteral("progressi.txt"), memoria.di(QStringLiteral("progressi.txt")));
     // The data directory with an untouched copy of an older shipped vocabulary: a seeding replaces it.
     QDir().mkdir(QStringLiteral("lexorio"));
     const QByteArray vecchio = "0;0;Lexorio;titolo\r\n1;1;vetus;vecchio\r\n";

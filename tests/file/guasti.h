@@ -69,6 +69,7 @@ struct Scrittori {
 
     QString salvaImpostazioni();   // "Salva impostazioni" in the settings window
     QString registraPartita();     // a game with a miss ends: ripasso.txt in the background
+    QString registraProgressi();   // the same game in the learning record: progressi.txt
     QString salvaElenco();         // "Salva come elenco personale" in the review window
     // An installed game's first start: seeds the current directory from spediti.
     QString semina(const QString& spediti);

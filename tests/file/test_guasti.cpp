@@ -40,6 +40,7 @@ void nullaCambiaETuttoEDetto(const QString& cartella, const QString& motivo,
     Dentro dentro(cartella);
     const QString impostazioni = esegui([] { return Scrittori().salvaImpostazioni(); });
     const QString partita = esegui([] { return Scrittori().registraPartita(); });
+    const QString progressi = esegui([] { return Scrittori().registraProgressi(); });
     const QString elenco = esegui([] { return Scrittori().salvaElenco(); });
     const QString semina = esegui([&] { return Scrittori().semina(spediti.path()); });
 
@@ -48,6 +49,9 @@ void nullaCambiaETuttoEDetto(const QString& cartella, const QString& motivo,
     EXPECT_EQ(partita, QStringLiteral("Non è stato possibile scrivere ripasso.txt (%1): gli errori delle ultime partite "
                                       "non saranno ricordati alla prossima partenza.")
                            .arg(motivo));
+    EXPECT_EQ(progressi, QStringLiteral("Non è stato possibile scrivere progressi.txt (%1): le ultime partite non "
+                                        "saranno ricordate alla prossima partenza.")
+                             .arg(motivo));
     EXPECT_EQ(elenco, QStringLiteral("Impossibile conservare il vecchio vocpers.txt in vocpers.bak (%1): vocpers.txt "
                                      "è rimasto com'era.")
                           .arg(motivo));
@@ -117,7 +121,7 @@ TEST(Guasti, CartellaRimossaDuranteIlGioco)
     ASSERT_TRUE(tmp.isValid());
     const QString cartella = tmp.filePath(QStringLiteral("gioco"));
     QDir().mkdir(cartella);
-    const QStringList allaRadice{"/lexorio.ini", "/ripasso.txt", "/vocpers.txt"};
+    const QStringList allaRadice{"/lexorio.ini", "/ripasso.txt", "/progressi.txt", "/vocpers.txt"};
     for (const QString& f : allaRadice)
         ASSERT_FALSE(QFileInfo::exists(f)) << "the check below could not tell";
     Dentro dentro(cartella);
@@ -128,6 +132,9 @@ TEST(Guasti, CartellaRimossaDuranteIlGioco)
     EXPECT_EQ(s.registraPartita(), QStringLiteral("Non è stato possibile scrivere ripasso.txt (%1): gli errori delle "
                                                   "ultime partite non saranno ricordati alla prossima partenza.")
                                        .arg(sistema(ENOENT)));
+    EXPECT_EQ(s.registraProgressi(), QStringLiteral("Non è stato possibile scrivere progressi.txt (%1): le ultime "
+                                                    "partite non saranno ricordate alla prossima partenza.")
+                                         .arg(sistema(ENOENT)));
     EXPECT_EQ(s.salvaElenco(), QStringLiteral("Impossibile salvare vocpers.txt (%1).").arg(sistema(ENOENT)));
     EXPECT_FALSE(QFileInfo::exists(cartella));
     for (const QString& f : allaRadice)
