@@ -57,15 +57,15 @@ TEST(ProgrammaParole, PrimaLeDovutePoiLePiuComuniNonNote)
 }
 
 // Through the rules: the option decides, the character's own record is read.
-TEST_F(Partita, PrimaIVocaboliDaRipassareSoloConLOpzione)
+TEST_F(InPartita, PrimaIVocaboliDaRipassareSoloConLOpzione)
 {
     ScrittoreInDisparte scrittore{b.file, ScrittoreInDisparte::Filo::Chiamante};
     FakeCalendario cal;
     Progressi progressi(b.file, scrittore, cal);
     // Cicero missed verbum7 in an earlier game; Caesar missed verbum9.
-    for (auto [nome, parola] : {std::pair{"Cicero", "verbum7"}, std::pair{"Caesar", "verbum9"}}) {
+    for (auto [nome, verbum] : {std::pair{"Cicero", "verbum7"}, std::pair{"Caesar", "verbum9"}}) {
         progressi.partitaIniziata(1, nome, "");
-        progressi.parolaChiesta(parola, QString(parola).replace("verbum", "parola"), "1", "1");
+        progressi.parolaChiesta(verbum, QString(verbum).replace("verbum", "parola"), "1", "1");
         progressi.rispostaGiudicata(1, "x", false);
         progressi.partitaFinita();
     }
@@ -91,7 +91,7 @@ TEST_F(Partita, PrimaIVocaboliDaRipassareSoloConLOpzione)
 }
 
 // Without a record wired the settings window is as it always was.
-TEST_F(Partita, SenzaRegistroNessunaCasellaInPiu)
+TEST_F(InPartita, SenzaRegistroNessunaCasellaInPiu)
 {
     avvia(vocabolario(20));
     inizia();
