@@ -63,6 +63,7 @@ public:
                        const QString& frequenza) override;
     void rispostaGiudicata(int giocatore, const QString& scelta, bool esatta) override;
     void partitaFinita() override;
+    QString mancataRegistrazione() override;
 
     // With the option on, the due and then the unknown words of this character; else nothing.
     QList<int> ordine(const ListeParole& liste, const QString& personaggio, int quante) override;
@@ -85,6 +86,7 @@ private:
     std::array<Giocatore, 3> giocatori_; // 1 right, 2 left
     bool inCorso_ = false;
     QString avvisoLettura_;
+    int falliteDette_ = 0; // failed writes already told after a game
     bool nonScrivere_ = false;
 };
 
