@@ -97,6 +97,12 @@ void Lexorio::menuRipasso()
         s.filecaricato.clear();
 }
 
+void Lexorio::menuTesto()
+{
+    if (porte.finestre.mostraTesto() && s.filecaricato == QLatin1String("vocpers.txt"))
+        s.filecaricato.clear();
+}
+
 void Lexorio::chiusura()
 {
     for (Canale* c : {canali.musica.get(), canali.vittoria.get(), canali.right.get(), canali.wrong.get()})
