@@ -50,7 +50,8 @@ void Lexorio::preparaparola()
         }
     }
     if (osservatore)
-        osservatore->parolaChiesta(liste.vocabolo[w], liste.traduzione.value(w), liste.categoria.value(w));
+        osservatore->parolaChiesta(liste.vocabolo[w], liste.traduzione.value(w), liste.categoria.value(w),
+                                   liste.frequenza.value(w));
 }
 
 } // namespace lex

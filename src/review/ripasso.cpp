@@ -356,7 +356,7 @@ void Ripasso::partitaIniziata(int giocatori, const QString& nome1, const QString
     inCorso_ = p;
 }
 
-void Ripasso::parolaChiesta(const QString& parola, const QString& traduzione, const QString& categoria)
+void Ripasso::parolaChiesta(const QString& parola, const QString& traduzione, const QString& categoria, const QString&)
 {
     if (inCorso_)
         inCorso_->domande.append({categoria, parola, traduzione, {}, false});

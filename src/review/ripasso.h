@@ -87,7 +87,8 @@ public:
     QStringList avvisi() const;
 
     void partitaIniziata(int giocatori, const QString& nome1, const QString& nome2) override;
-    void parolaChiesta(const QString& parola, const QString& traduzione, const QString& categoria) override;
+    void parolaChiesta(const QString& parola, const QString& traduzione, const QString& categoria,
+                       const QString& frequenza) override;
     void rispostaGiudicata(int giocatore, const QString& scelta, bool esatta) override;
     void partitaFinita() override;
 

@@ -28,7 +28,7 @@ public:
     ListeParole liste;
     Canali canali;
     Porte porte;
-    OsservatorePartita* osservatore = nullptr; // the review of missed words, when one listens
+    OsservatorePartita* osservatore = nullptr; // the review of missed words and the learning record, when they listen
 
     // Events, one at a time from the window's event loop.
     void avvio();                       // start-up, once

@@ -4,6 +4,7 @@
 
 #include "dati/filesistema.h"
 #include "dati/disparte.h"
+#include "progressi/progressi.h"
 #include "settings/impostazioni.h"
 #include "shell/finestre.h"
 #include "shell/lexorio.h"
@@ -35,6 +36,14 @@ public:
         avanza(ms);
     }
     void avanza(double ms) { giorno += ms / 86400000.0; }
+};
+
+// A calendar that turns its page only when told.
+class FakeCalendario : public Calendario {
+public:
+    QDate giorno{2026, 12, 8};
+    QDate oggi() override { return giorno; }
+    void avanza(int giorni) { giorno = giorno.addDays(giorni); }
 };
 
 class FakeCasuale : public Casuale {

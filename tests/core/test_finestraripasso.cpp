@@ -23,7 +23,7 @@ void gioca(Ripasso& r, int giocatori, std::initializer_list<Tasto> tasti)
     QString ultima;
     for (const Tasto& t : tasti) {
         if (ultima != QLatin1String(t.parola))
-            r.parolaChiesta(t.parola, QStringLiteral("t-") + t.parola, "1");
+            r.parolaChiesta(t.parola, QStringLiteral("t-") + t.parola, "1", "1");
         ultima = QString::fromLatin1(t.parola);
         r.rispostaGiudicata(t.giocatore ? t.giocatore : 1, QString::fromUtf8(t.scelta), t.giocatore == 0);
     }

@@ -254,7 +254,7 @@ TEST(Ripasso, FileGuastoMessoDaParte)
 
     // The next game starts a new file.
     ripasso.partitaIniziata(1, "Cicero", "");
-    ripasso.parolaChiesta("verbum", "parola", "1");
+    ripasso.parolaChiesta("verbum", "parola", "1", "1");
     ripasso.rispostaGiudicata(1, "altro", false);
     ripasso.partitaFinita();
     EXPECT_EQ(fs.scritti, QStringList{"/ripasso.txt"});
@@ -270,7 +270,7 @@ TEST(Ripasso, FileCheNonSiPuoMettereDaParteNonSiToccaPiu)
     ripasso.carica();
     ASSERT_EQ(ripasso.avvisi().size(), 1);
     ripasso.partitaIniziata(1, "Cicero", "");
-    ripasso.parolaChiesta("verbum", "parola", "1");
+    ripasso.parolaChiesta("verbum", "parola", "1", "1");
     ripasso.rispostaGiudicata(1, "altro", false);
     ripasso.partitaFinita();
     EXPECT_EQ(parole(ripasso.dati().tutte), QStringList{"verbum:1"}); // kept for this session
@@ -287,7 +287,7 @@ TEST(Ripasso, ScritturaFallitaLoDiceNellaFinestra)
     ripasso.carica();
     EXPECT_TRUE(ripasso.avvisi().isEmpty()); // no file: nothing to say
     ripasso.partitaIniziata(1, "Cicero", "");
-    ripasso.parolaChiesta("verbum", "parola", "1");
+    ripasso.parolaChiesta("verbum", "parola", "1", "1");
     ripasso.partitaFinita();
     ASSERT_EQ(ripasso.avvisi().size(), 1);
     EXPECT_EQ(ripasso.avvisi()[0], "Non è stato possibile scrivere ripasso.txt (No space left on device): gli errori "
@@ -295,7 +295,7 @@ TEST(Ripasso, ScritturaFallitaLoDiceNellaFinestra)
     // A later write that succeeds takes the warning back.
     fs.pieno = false;
     ripasso.partitaIniziata(1, "Cicero", "");
-    ripasso.parolaChiesta("verbum", "parola", "1");
+    ripasso.parolaChiesta("verbum", "parola", "1", "1");
     ripasso.partitaFinita();
     EXPECT_TRUE(ripasso.avvisi().isEmpty());
 }

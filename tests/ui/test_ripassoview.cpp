@@ -35,7 +35,7 @@ struct VistaRipasso : ::testing::Test {
 
     void sbaglia(const char* parola, int giocatore, const char* scelta)
     {
-        ripasso.parolaChiesta(parola, QStringLiteral("t-") + parola, "1");
+        ripasso.parolaChiesta(parola, QStringLiteral("t-") + parola, "1", "1");
         ripasso.rispostaGiudicata(giocatore, scelta, false);
         ripasso.rispostaGiudicata(giocatore == 1 ? 2 : 1, QStringLiteral("t-") + parola, true);
     }

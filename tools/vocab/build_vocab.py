@@ -3,7 +3,7 @@
 
 Inputs (read only):
   $LASLA_DATA/lemmi.tsv                  LASLA corpus lemma counts (default
-                                         /work/shared/data/lasla): what is chosen
+                                         ../shared/data/lasla from the repository): what is chosen
   /usr/share/collatinus/data/lemmes.la   lemmas, inflection model, radicals and
                                          note: the dictionary forms
   /usr/share/collatinus/data/modeles.la  inflection models -> part of speech

@@ -11,7 +11,9 @@ import collections
 import os
 import re
 
-DATA = os.environ.get('LASLA_DATA', '/work/shared/data/lasla')
+# The data sit beside the repository, in the project's shared folder, unless told otherwise.
+_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+DATA = os.environ.get('LASLA_DATA', os.path.join(_ROOT, '..', 'shared', 'data', 'lasla'))
 AUTHORS = ['Caesar', 'Cicero', 'Sallustius', 'Vergilius', 'Ovidius', 'Horatius',
            'Catullus', 'Seneca', 'Tacitus']
 ENCLITICS = {('que', ''), ('ue', ''), ('ne', 'lilaLemma:114074')}

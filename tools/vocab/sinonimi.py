@@ -107,7 +107,7 @@ def build():
             pairs[a].update(b for b in g if b != a)
     lines = ['# Lexorio: sinonimi italiani tra i significati degli elenchi (tools/vocab/sinonimi.py).',
              '# Generated from the Italian thesaurus of mythes-it (LibreOffice/OpenOffice.org Italian',
-             '# thesaurus, LGPL 2.1) and tools/vocab/sinonimi.tsv. A line: a sense, then its synonyms,',
+             '# thesaurus, GNU GPL 3) and tools/vocab/sinonimi.tsv. A line: a sense, then its synonyms,',
              '# tab-separated.']
     for s in sorted(pairs):
         if pairs[s]:

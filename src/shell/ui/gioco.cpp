@@ -33,11 +33,14 @@ Gioco::Gioco(QStringList cartelleAudio)
     : audio_(std::move(cartelleAudio)),
       porte_{orologio_, casuale_, box_, eventi_, uscita_, misure_, file_, finestre_},
       ripasso_(file_, scrittore_),
+      progressi_(file_, scrittoreProgressi_, calendario_),
+      osservatori_{&ripasso_, &progressi_},
       lexorio_(porte_, audio_.canali()),
       vista_(lexorio_)
 {
     ripasso_.carica();
-    lexorio_.osservatore = &ripasso_;
+    progressi_.carica();
+    lexorio_.osservatore = &osservatori_;
     box_.setGenitore(&vista_);
     finestre_.genitore = &vista_;
     finestre_.dopo = [this] { vista_.rispecchia(); };

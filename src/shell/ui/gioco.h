@@ -5,6 +5,7 @@
 
 #include "dati/disco/filesistemadisco.h"
 #include "dati/disparte.h"
+#include "progressi/progressi.h"
 #include "review/ripasso.h"
 #include "shell/lexorio.h"
 #include "shell/ui/finestreqt.h"
@@ -55,10 +56,14 @@ private:
     FileSistemaDisco file_;
     FinestreQt finestre_;
     Porte porte_;
-    // The review listens to the game. Made before the game and its window, it goes after them,
-    // and its pending write is finished when the window has closed.
+    // The review and the learning record listen to the game. Made before the game and its window,
+    // they go after them, and their pending writes are finished when the window has closed.
     ScrittoreInDisparte scrittore_{file_};
+    ScrittoreInDisparte scrittoreProgressi_{file_};
     Ripasso ripasso_;
+    CalendarioDiSistema calendario_;
+    Progressi progressi_;
+    OsservatoriPartita osservatori_;
     Lexorio lexorio_;
     LexorioView vista_;
 };

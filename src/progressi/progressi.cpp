@@ -1,0 +1,125 @@
+#include "progressi/progressi.h"
+
+#include "settings/personaggi.h"
+
+namespace lex {
+
+void Progressi::carica()
+{
+    const QString nome = QString::fromLatin1(kFileProgressi);
+    QByteArray testo;
+    QString motivo;
+    const Lettura l = fs_.leggi(nome, testo, motivo, kMassimoFileProgressi);
+    if (l == Lettura::Assente)
+        return;
+    if (l == Lettura::Letta)
+        if (auto d = leggiTestoProgressi(testo)) {
+            dati_ = *d;
+            return;
+        }
+    // Set aside under a name of its own, never over an earlier one.
+    for (int i = 1; i <= 99; ++i) {
+        const QString daParte = i == 1 ? QStringLiteral("progressi-guasto.txt") : QStringLiteral("progressi-guasto-%1.txt").arg(i);
+        if (fs_.esiste(daParte))
+            continue;
+        if (fs_.rinomina(nome, daParte, motivo)) {
+            avvisoLettura_ = QStringLiteral("Il file progressi.txt era danneggiato o illeggibile: è stato messo da parte "
+                                            "come %1 e i progressi ricominciano da capo.")
+                                 .arg(daParte);
+            return;
+        }
+        break;
+    }
+    nonScrivere_ = true;
+    avvisoLettura_ = QStringLiteral("Il file progressi.txt è danneggiato o illeggibile e non si è potuto metterlo da parte: "
+                                    "resta com'è, e i progressi di questa sessione non verranno salvati.");
+}
+
+QStringList Progressi::avvisi() const
+{
+    QStringList a;
+    if (!avvisoLettura_.isEmpty())
+        a << avvisoLettura_;
+    if (const QString motivo = scrittore_.ultimoErrore(); !motivo.isEmpty())
+        a << QStringLiteral("Non è stato possibile scrivere progressi.txt (%1): le ultime partite "
+                            "non saranno ricordate alla prossima partenza.")
+                 .arg(motivo);
+    return a;
+}
+
+void Progressi::impostaPrimaDaRipassare(bool si)
+{
+    if (dati_.primaDaRipassare == si)
+        return;
+    dati_.primaDaRipassare = si;
+    salva();
+}
+
+void Progressi::partitaIniziata(int giocatori, const QString& nome1, const QString& nome2)
+{
+    chiudiInCorso();
+    giocatori_ = {};
+    giocatori_[1].personaggio = numeroPersonaggio(nome1);
+    if (giocatori == 2)
+        giocatori_[2].personaggio = numeroPersonaggio(nome2);
+    inCorso_ = true;
+}
+
+void Progressi::parolaChiesta(const QString& parola, const QString& traduzione, const QString& categoria,
+                              const QString& frequenza)
+{
+    if (!inCorso_)
+        return;
+    for (Giocatore& g : giocatori_) {
+        g.rispostoQui = false;
+        if (g.personaggio != 0)
+            g.domande.append({categoria, parola, traduzione, fasciaDi(frequenza), false, false});
+    }
+}
+
+void Progressi::rispostaGiudicata(int giocatore, const QString&, bool esatta)
+{
+    if (!inCorso_ || giocatore < 1 || giocatore > 2)
+        return;
+    Giocatore& g = giocatori_[static_cast<std::size_t>(giocatore)];
+    if (g.personaggio == 0 || g.domande.isEmpty())
+        return;
+    EsitoDomanda& d = g.domande.last();
+    if (!g.rispostoQui)
+        d.primoGiusto = esatta;
+    g.rispostoQui = true;
+    if (!esatta)
+        d.sbagliata = true;
+}
+
+void Progressi::partitaFinita()
+{
+    chiudiInCorso();
+}
+
+void Progressi::chiudiInCorso()
+{
+    if (!inCorso_)
+        return;
+    inCorso_ = false;
+    const QDate oggi = calendario_.oggi();
+    bool cambiato = false;
+    for (Giocatore& g : giocatori_) {
+        if (g.personaggio == 0 || g.domande.isEmpty())
+            continue;
+        registraPartita(dati_.profili[static_cast<std::size_t>(g.personaggio)], g.domande, oggi);
+        cambiato = true;
+    }
+    giocatori_ = {};
+    if (cambiato)
+        salva();
+}
+
+void Progressi::salva()
+{
+    if (!nonScrivere_)
+        // A copy shares its lists until one side changes them: the text is made on the writing thread.
+        scrittore_.scrivi(QString::fromLatin1(kFileProgressi), [copia = dati_] { return testoProgressi(copia); });
+}
+
+} // namespace lex
