@@ -320,12 +320,12 @@ int main(int argc, char** argv)
     // The game, to its end: two wrong answers and the right one for every word.
     std::vector<double> ridisegni, sbagliate, giuste, pause;
     double ultimoSuono = oraMs();
-    auto acceso = [&] { return r.m.sign[static_cast<std::size_t>(r.s.evidenziata)]; };
-    auto giusto = [&] { return acceso().text == r.m.sign[static_cast<std::size_t>(r.s.casellaesatta)].text; };
+    auto acceso = [&] { return r.modello().sign[static_cast<std::size_t>(r.partita().evidenziata)]; };
+    auto giusto = [&] { return acceso().text == r.modello().sign[static_cast<std::size_t>(r.partita().casellaEsatta)].text; };
     auto pronto = [&](bool voglioGiusto) {
-        return r.s.turnoaperto && !r.s.finita && acceso().visible && giusto() == voglioGiusto && oraMs() - ultimoSuono > 600;
+        return r.partita().turnoAperto && !(r.partita().fase == lex::Fase::Chiusura) && acceso().visible && giusto() == voglioGiusto && oraMs() - ultimoSuono > 600;
     };
-    while (!r.s.finita) {
+    while (!(r.partita().fase == lex::Fase::Chiusura)) {
         for (int k = 0; k < 2; ++k) {
             if (!aspettaFinche([&] { return pronto(false); }, 5000))
                 break;
@@ -348,7 +348,7 @@ int main(int argc, char** argv)
     const Ritmo a50 = misuraRitmo(50, 200);
 
     // Long after the last sound (the device has rested), the first one: wrong answers in a new game.
-    aspettaFinche([&] { return r.m.Parola.text.startsWith(QStringLiteral("Un tasto")); }, 20000);
+    aspettaFinche([&] { return r.modello().Parola.text.startsWith(QStringLiteral("Un tasto")); }, 20000);
     nuovaPartita(5, [&] { QTest::keyClick(g.vista().windowHandle(), Qt::Key_A); });
     std::vector<double> dopoRiposo;
     for (int volta = 0; volta < 3; ++volta) {

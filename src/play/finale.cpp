@@ -1,71 +1,59 @@
 // The end of a game: balloons with the characters' lines, the loser's poses and falling
 // head, and the quick closing ticks that end on the restart prompt.
 #include "play/tempo.h"
-#include "settings/personaggi.h"
 #include "shell/lexorio.h"
 
 namespace lex {
 
+namespace {
+// One player: the closing ticks before the restart prompt, as many as a head would take to
+// fall from a figure that never rose, so every one-player game waits the same (under a second).
+constexpr int kPassiAttesaUnGiocatore = 17;
+} // namespace
+
 void Lexorio::finepartita()
 {
-    if (osservatore)
-        osservatore->partitaFinita();
-    m.Parola.text.clear();
-    s.finita = -1;
-    suona(QStringLiteral("Vittoria"));
-    m.sign[static_cast<std::size_t>(s.evidenziata)].visible = false;
-
-    if (s.numgiocatori == 1) {
-        m.battuta[1].left = m.fumetto[2].left + 120;
-        m.battuta[1].text = personaggio(s.personaggio[1]).battute[1];
-        m.fumetto[2].visible = true;
-        m.battuta[1].visible = true;
-        // The hidden left head only times the wait for the prompt: start it where a falling
-        // head starts, so every one-player game waits the same.
-        m.Iml[7].top = m.figura[2].top + 105;
-    }
-    auto sconfitta = [this](std::array<Elemento, 8>& perdente, std::size_t p,
-                            int fumettoVittoria, int fumettoSconfitta, double scartoTesta) {
-        m.figura[p].picture = perdente[6].picture;
-        m.battuta[1].text = personaggio(s.personaggio[3 - p]).battute[1];
-        m.battuta[1].left = m.fumetto[static_cast<std::size_t>(fumettoVittoria)].left + 120;
-        m.battuta[2].text = personaggio(s.personaggio[p]).battute[2];
-        m.battuta[2].left = m.fumetto[static_cast<std::size_t>(fumettoSconfitta)].left + 150;
-        m.fumetto[static_cast<std::size_t>(fumettoVittoria)].visible = true;
-        m.fumetto[static_cast<std::size_t>(fumettoSconfitta)].visible = true;
-        m.battuta[1].visible = m.battuta[2].visible = true;
-        perdente[7].left = m.figura[p].left + scartoTesta;
-        perdente[7].top = m.figura[p].top + 105;
-        perdente[7].visible = true; // the view keeps the falling heads above everything
-    };
-    if (s.bloccato[1])
-        sconfitta(m.Imr, 1, 1, 4, 0);
-    if (s.bloccato[2])
-        sconfitta(m.Iml, 2, 2, 3, 135);
-
-    m.Timer1.interval = 50;
-    attendiOltreUnSecondo(porte.orologio, porte.eventi);
-    m.Label1.text.clear();
+    if (osservatore_)
+        osservatore_->partitaFinita();
+    p_.fase = Fase::Chiusura;
+    p_.invito = Invito::Nessuno;
+    suona(Effetto::Vittoria);
+    p_.nascoste[static_cast<std::size_t>(p_.evidenziata)] = true;
+    for (int q = 1; q <= 2; ++q)
+        if (p_.giocatore(q).bloccato)
+            p_.giocatore(q).posa = 6;
+    p_.periodo = kPeriodoChiusura;
+    pres_.finale(p_);
+    p_.passiChiusura = kPassiAttesaUnGiocatore;
+    for (int q = 1; q <= 2; ++q)
+        if (p_.giocatore(q).bloccato)
+            p_.passiChiusura = pres_.passiCaduta(q);
+    attendiOltreUnSecondo(porte_.orologio, porte_.eventi);
+    pres_.svuotaIstruzione();
 }
 
 void Lexorio::animazionefinale()
 {
-    // For the winner's side the opponent's head falls; in one-player mode the hidden left
-    // head only measures the pause before the prompt.
-    auto lato = [this](Elemento& figuraPerdente, std::array<Elemento, 8>& perdente, const Elemento& cornice) {
-        if (figuraPerdente.picture == perdente[6].picture)
-            figuraPerdente.picture = perdente[5].picture;
-        if (perdente[7].top < cornice.height) {
-            perdente[7].top += 90;
-        } else if (m.Parola.text.isEmpty()) {
-            m.Parola.fontSize = 13;
-            m.Parola.text = QStringLiteral("Un tasto per ripartire");
+    // The winner's side watches the loser fall; one player watches the wait for the prompt.
+    auto lato = [this](int perdente) {
+        Giocatore& g = p_.giocatore(perdente);
+        if (g.posa == 6) {
+            g.posa = 5;
+            pres_.figure(p_);
+        }
+        if (p_.passiChiusura > 0) {
+            --p_.passiChiusura;
+            if (p_.numGiocatori == 2)
+                pres_.passoChiusura(perdente);
+        } else if (p_.invito == Invito::Nessuno) {
+            p_.invito = Invito::Ripartire;
+            pres_.invito(p_.invito);
         }
     };
-    if (!s.bloccato[1])
-        lato(m.figura[2], m.Iml, m.barrone[2]);
-    if (s.numgiocatori == 2 && !s.bloccato[2])
-        lato(m.figura[1], m.Imr, m.barrone[1]);
+    if (!p_.giocatore(1).bloccato)
+        lato(2);
+    if (p_.numGiocatori == 2 && !p_.giocatore(2).bloccato)
+        lato(1);
 }
 
 } // namespace lex

@@ -1,51 +1,43 @@
-// The game tick: the clock, the players' figures and the highlight that walks the boxes.
+// The game tick: the clock, the players' figures and the highlight that walks the boxes; the keys.
 #include "play/tempo.h"
 #include "shell/lexorio.h"
 
 namespace lex {
 
-namespace {
-bool mostraInvito(const Elemento& parola) { return parola.text.left(8) == QLatin1String("Un tasto"); }
-} // namespace
-
 void Lexorio::tickGioco()
 {
     // Keys queued before this tick are judged against the box that was lit when they were pressed.
-    porte.eventi.eseguiPendenti();
-    if (s.turnoaperto == 0)
+    porte_.eventi.eseguiPendenti();
+    if (!p_.turnoAperto)
         return;
 
-    if (!s.finita) {
-        const double giocato = differenza(porte.orologio.adesso(), s.orainizio) - static_cast<double>(s.tempoescluso);
-        m.Lab[1].text = QStringLiteral("Tempo: ") + comeOrario(giocato);
+    if (p_.fase != Fase::Chiusura) {
+        const double giocato = differenza(porte_.orologio.adesso(), p_.oraInizio) - static_cast<double>(p_.tempoEscluso);
+        pres_.orologio(comeOrario(giocato));
     }
 
-    const auto n = static_cast<std::size_t>(s.numcaselle);
-    if (n == 0)
-        return;
-    m.sign[static_cast<std::size_t>(s.evidenziata) % n].back = colori::buttonFace;
+    pres_.spegni(p_.evidenziata % kCaselle);
 
-    s.fotogramma = (s.fotogramma + 1) % 5;
-    const auto f = static_cast<std::size_t>(s.fotogramma);
-    if (!s.bloccato[1])
-        m.figura[1].picture = m.Imr[f].picture;
-    if (s.numgiocatori == 2 && !s.bloccato[2])
-        m.figura[2].picture = m.Iml[f].picture;
+    p_.fotogramma = (p_.fotogramma + 1) % 5;
+    if (!p_.giocatore(1).bloccato)
+        p_.giocatore(1).posa = p_.fotogramma;
+    if (p_.numGiocatori == 2 && !p_.giocatore(2).bloccato)
+        p_.giocatore(2).posa = p_.fotogramma;
+    pres_.figure(p_);
 
-    if (s.finita) {
+    if (p_.fase == Fase::Chiusura) {
         animazionefinale();
         return;
     }
-    if (mostraInvito(m.Parola))
+    if (p_.invito != Invito::Nessuno)
         return;
 
     // One round at most: with every box hidden (a set-up cancelled during the closing
     // animation) nothing is lit.
-    for (int giro = 0; giro < s.numcaselle; ++giro) {
-        s.evidenziata = (s.evidenziata + 1) % s.numcaselle;
-        auto& casella = m.sign[static_cast<std::size_t>(s.evidenziata)];
-        if (casella.visible) {
-            casella.back = m.Parola.fore;
+    for (int giro = 0; giro < kCaselle; ++giro) {
+        p_.evidenziata = (p_.evidenziata + 1) % kCaselle;
+        if (!p_.nascoste[static_cast<std::size_t>(p_.evidenziata)]) {
+            pres_.accendi(p_.evidenziata);
             return;
         }
     }
@@ -57,16 +49,16 @@ void Lexorio::tasto(int codice)
         esci();
         return;
     }
-    if (mostraInvito(m.Parola)) {
+    if (p_.invito != Invito::Nessuno) {
         impostapartita();
         return;
     }
-    if (s.finita || s.turnoaperto == 0)
+    if (p_.fase == Fase::Chiusura || !p_.turnoAperto)
         return;
-    if (s.numgiocatori == 1) {
+    if (p_.numGiocatori == 1) {
         if (codice == 13 || codice == 32)
             giudica(1);
-    } else if (s.numgiocatori == 2) {
+    } else if (p_.numGiocatori == 2) {
         if (codice == '0')
             giudica(1);
         else if (codice == '1')

@@ -1,4 +1,5 @@
 // Judging a key, a correct answer's one-second show, and opening the next word.
+#include "play/candidati.h"
 #include "play/tempo.h"
 #include "shell/lexorio.h"
 
@@ -6,100 +7,113 @@ namespace lex {
 
 void Lexorio::giudica(int p)
 {
-    const int h = s.evidenziata;
-    auto& lit = m.sign[static_cast<std::size_t>(h)];
+    const auto h = static_cast<std::size_t>(p_.evidenziata);
+    const QString scelta = p_.caselle[h];
     // Texts, not box numbers: a wrong candidate equal to the translation is right too.
-    const bool esatta = lit.text == m.sign[static_cast<std::size_t>(s.casellaesatta)].text;
+    const bool esatta = scelta == p_.caselle[static_cast<std::size_t>(p_.casellaEsatta)];
+    Giocatore& g = p_.giocatore(p);
     // Told only of keys that are judged: a blocked player's key (two players) does nothing at all.
-    if (osservatore && (s.numgiocatori == 1 || !s.bloccato[static_cast<std::size_t>(p)]))
-        osservatore->rispostaGiudicata(p, lit.text, esatta);
+    if (osservatore_ && (p_.numGiocatori == 1 || !g.bloccato))
+        osservatore_->rispostaGiudicata(p, scelta, esatta);
 
-    if (s.numgiocatori == 1) {
+    if (p_.numGiocatori == 1) {
         if (esatta) {
-            s.turnoaperto = 0;
-            s.vocabolifatti += 1;
-            mostrapunti();
+            p_.turnoAperto = false;
+            p_.vocaboliFatti += 1;
+            pres_.punti(p_);
             rispostaesatta(1);
-            if (s.vocabolifatti >= s.totalevocaboli) {
+            if (p_.vocaboliFatti >= p_.totaleVocaboli) {
                 finepartita();
-                s.turnoaperto = 1;
+                p_.turnoAperto = true;
             } else {
                 prossimaparola();
             }
         } else {
-            s.penalita += 1;
-            mostrapunti();
-            suona(QStringLiteral("Wrong"));
+            p_.penalita += 1;
+            pres_.punti(p_);
+            suona(Effetto::Wrong);
             // Hidden but still lit until the next tick: a second key on it is judged again.
-            lit.visible = false;
+            p_.nascoste[h] = true;
+            pres_.caselle(p_);
         }
         return;
     }
 
-    if (s.bloccato[static_cast<std::size_t>(p)])
+    if (g.bloccato)
         return;
     if (esatta) {
-        s.turnoaperto = 0;
+        p_.turnoAperto = false;
         rispostaesatta(p);
-        s.vocabolifatti += 1;
-        s.punteggio[static_cast<std::size_t>(p)] += 1;
-        mostrapunti();
-        if (s.punteggio[static_cast<std::size_t>(p)] > s.totalevocaboli / 2) {
-            s.bloccato[static_cast<std::size_t>(3 - p)] = 1; // the loser
+        p_.vocaboliFatti += 1;
+        g.punti += 1;
+        pres_.punti(p_);
+        // More than half of the words: with an odd count, half a word more.
+        if (2 * g.punti > p_.totaleVocaboli) {
+            p_.giocatore(3 - p).bloccato = true; // the loser
             finepartita();
-            s.turnoaperto = 1;
+            p_.turnoAperto = true;
         } else {
-            s.bloccato[1] = s.bloccato[2] = 0;
-            m.Label1.text = s.istruzioni[2];
-            m.Label1.fore = colori::nero;
+            p_.giocatore(1).bloccato = p_.giocatore(2).bloccato = false;
+            pres_.istruzione(p_.istruzioni[1], colori::nero);
             prossimaparola();
         }
     } else {
-        suona(QStringLiteral("Wrong"));
-        lit.visible = false;
+        suona(Effetto::Wrong);
+        p_.nascoste[h] = true;
+        pres_.caselle(p_);
         // Only the player who erred last is blocked.
-        s.bloccato[1] = s.bloccato[2] = 0;
-        s.bloccato[static_cast<std::size_t>(p)] = 1;
-        m.figura[static_cast<std::size_t>(p)].picture = (p == 1 ? m.Imr : m.Iml)[6].picture;
-        m.Label1.text = s.istruzioni[static_cast<std::size_t>(p + 2)];
-        m.Label1.fore = colori::bianco;
+        p_.giocatore(1).bloccato = p_.giocatore(2).bloccato = false;
+        g.bloccato = true;
+        g.posa = 6;
+        pres_.figure(p_);
+        pres_.istruzione(p_.istruzioni[static_cast<std::size_t>(p + 1)], colori::bianco);
     }
 }
 
 void Lexorio::rispostaesatta(int p)
 {
-    const auto i = static_cast<std::size_t>(p);
-    suona(QStringLiteral("Right"));
-    m.Frame1.back = m.Parola.back = m.barra[i].back;
-    for (int k = 0; k < s.numcaselle; ++k)
-        if (k != s.evidenziata)
-            m.sign[static_cast<std::size_t>(k)].visible = false;
-    m.barra[i].top -= s.passo;
-    m.barra[i].height += s.passo;
-    m.figura[i].top = m.barra[i].top + 100;
-    m.colonna[i].top -= s.passo + 1;
-    m.colonna[i].height += s.passo + 10;
-    attendiOltreUnSecondo(porte.orologio, porte.eventi);
-    m.Frame1.back = m.Parola.back = colori::rossoScuro;
+    suona(Effetto::Right);
+    for (int k = 0; k < kCaselle; ++k)
+        if (k != p_.evidenziata)
+            p_.nascoste[static_cast<std::size_t>(k)] = true;
+    pres_.esatta(p_, p);
+    attendiOltreUnSecondo(porte_.orologio, porte_.eventi);
+    pres_.pannelloNormale();
 }
 
 void Lexorio::prossimaparola()
 {
-    const float t = porte.orologio.adesso();
-    for (auto& casella : m.sign) {
-        casella.back = colori::buttonFace;
-        casella.visible = true;
-    }
-    m.Timer1.enabled = true;
+    const float t = porte_.orologio.adesso();
+    p_.nascoste.fill(false);
+    pres_.caselle(p_);
+    pres_.caselleSpente();
+    timer(p_.periodo, true);
     preparaparola();
 
     const int partita = partite_;
     // Keys pressed during the pause after a correct answer land here and find the word closed.
-    porte.eventi.eseguiPendenti();
+    porte_.eventi.eseguiPendenti();
     if (partita != partite_)
         return; // a click started a new game meanwhile, with a fresh clock of its own
-    s.turnoaperto = 1;
-    s.tempoescluso += static_cast<float>(differenza(porte.orologio.adesso(), t));
+    p_.turnoAperto = true;
+    p_.tempoEscluso += static_cast<float>(differenza(porte_.orologio.adesso(), t));
+}
+
+void Lexorio::preparaparola()
+{
+    if (liste_.vocabolo.isEmpty())
+        return;
+    const Domanda d = disegnaDomanda(liste_, porte_.casuale);
+    liste_.errati = d.errati;
+    p_.casellaEsatta = d.esatta;
+    p_.parola = liste_.vocabolo[d.riga];
+    p_.caselle = d.caselle;
+    p_.invito = Invito::Nessuno;
+    pres_.parola(p_.parola);
+    pres_.caselle(p_);
+    if (osservatore_)
+        osservatore_->parolaChiesta(p_.parola, liste_.traduzione.value(d.riga), liste_.categoria.value(d.riga),
+                                    liste_.frequenza.value(d.riga));
 }
 
 } // namespace lex

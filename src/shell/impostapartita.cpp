@@ -1,5 +1,4 @@
 // Starting a game: the settings window, then everything the first word needs.
-#include "board/disposizione.h"
 #include "settings/impostazioni.h"
 #include "settings/personaggi.h"
 #include "shell/fatale.h"
@@ -16,13 +15,13 @@ const QString kPrincipale = QStringLiteral("vocaboli.txt");
 // The settings window shows the previous game's choices instead of the stored file.
 void Lexorio::precompilaImpostazioni()
 {
-    ImpostazioniPartita r = s.scelte;
-    r.giocatori = s.numgiocatori == 1 ? 1 : 2;
-    r.musica = s.conmusica ? 1 : 0;
-    r.suoni = s.consuoni ? 1 : 0;
-    r.confronta = s.scelte.confronta ? 1 : 0;
-    r.personale = s.filevoc == kPersonale;
-    impostazioni().precompila(r, static_cast<int>(s.totalevocaboli));
+    ImpostazioniPartita r = p_.scelte;
+    r.giocatori = p_.numGiocatori == 1 ? 1 : 2;
+    r.musica = p_.conMusica ? 1 : 0;
+    r.suoni = p_.conSuoni ? 1 : 0;
+    r.confronta = p_.scelte.confronta ? 1 : 0;
+    r.personale = p_.fileVoc == kPersonale;
+    impostazioni().precompila(r, p_.totaleVocaboli);
 }
 
 void Lexorio::impostapartita()
@@ -32,7 +31,7 @@ void Lexorio::impostapartita()
     if (inTick_) {
         if (!impostapartitaInAttesa_) {
             impostapartitaInAttesa_ = true;
-            porte.eventi.dopo([this] {
+            porte_.eventi.dopo([this] {
                 impostapartitaInAttesa_ = false;
                 impostapartita();
             });
@@ -48,94 +47,98 @@ void Lexorio::impostapartita()
         ~Uscente() { flag = false; }
     } guardia{inImpostapartita_};
 
-    for (;;) {
-        if (s.impostata)
-            precompilaImpostazioni();
-        m.windowShown = false; // the settings window stands in for the board while it is open
-        porte.finestre.mostraImpostazioni(impostazioni());
-        s.vocabolifatti = 0;
-        s.finita = 0;
-        if (!impostazioni().confermata()) {
-            distruggiImpostazioni();
-            m.windowShown = true;
+    // Too few words: the settings again, with the choices just made, to widen them.
+    while (impostazioneAccettata()) {
+        if (liste_.vocabolo.size() >= kParoleMinime) {
+            iniziaPartita();
             return;
         }
-        const Consegna c = impostazioni().consegna();
-        consegnaPersonaggi(c);
-
-        s.scelte = c.scelte;
-        s.conmusica = c.scelte.musica;
-        aggiornamusica();
-        s.nome[1] = personaggio(s.personaggio[1]).nome;
-        s.nome[2] = personaggio(s.personaggio[2]).nome;
-        componiistruzioni();
-        s.filevoc = c.scelte.personale ? kPersonale : kPrincipale;
-        // A file read anew is picked anew. A click on the list's box has marked it already,
-        // except for a personal list that the review has just saved over the loaded one.
-        bool daSelezionare = !s.impostata || c.sceltaCambiata;
-        if (s.filecaricato != s.filevoc) {
-            aprivocaboli(s.filevoc);
-            s.filecaricato = s.filevoc;
-            daSelezionare = true;
-        }
-        if (daSelezionare)
-            selezionaparole();
-        s.numgiocatori = c.scelte.giocatori == 1 ? 1 : 2;
-        s.consuoni = c.scelte.suoni;
-        if (c.scelte.quante >= 1)
-            s.totalevocaboli = c.scelte.quante;
-        if (s.totalevocaboli < 1)
-            s.totalevocaboli = 10; // never divide by zero on a list with nothing picked
-        distruggiImpostazioni();
-
-        s.impostata = true;
-        for (std::size_t i = 1; i <= 4; ++i)
-            m.fumetto[i].visible = false;
-        m.battuta[1].visible = m.battuta[2].visible = false;
-        m.windowShown = true;
-        for (std::size_t i = 0; i <= 5; ++i)
-            m.Iml[i].visible = m.Imr[i].visible = false;
-        m.Timer1.enabled = false;
-
-        const auto n = liste.vocabolo.size();
-        if (n < kParoleSenzaAvviso)
-            messaggio(QStringLiteral("Solo ") + conSpazio(n) + QStringLiteral(" vocaboli selezionati!"),
-                      QString::fromLatin1(kTitolo), Icona::Errore, Pulsanti::Ok);
-        if (n >= kParoleMinime)
-            break;
-        // Too few: the settings again, with the choices just made, to widen them.
     }
+}
 
+bool Lexorio::impostazioneAccettata()
+{
+    if (p_.impostata)
+        precompilaImpostazioni();
+    pres_.mostraFinestra(false); // the settings window stands in for the board while it is open
+    porte_.finestre.mostraImpostazioni(impostazioni());
+    // Whatever the player chose: a game that was closing goes on as a game, its clock running.
+    p_.vocaboliFatti = 0;
+    if (p_.fase == Fase::Chiusura)
+        p_.fase = Fase::Gioco;
+    if (!impostazioni().confermata()) {
+        // The board as it was, timer included. After a refused selection that is a stopped
+        // board showing the count of words; the menu or a click on the word starts again.
+        distruggiImpostazioni();
+        pres_.mostraFinestra(true);
+        return false;
+    }
+    const Consegna c = impostazioni().consegna();
+    consegna(c);
+
+    p_.scelte = c.scelte;
+    p_.conMusica = c.scelte.musica != 0;
+    aggiornamusica();
+    componiistruzioni();
+    p_.fileVoc = c.scelte.personale ? kPersonale : kPrincipale;
+    // A file read anew is picked anew, as is a personal list the review has just saved over
+    // the loaded one; unchanged choices play the same words again.
+    bool daSelezionare = !p_.impostata || c.sceltaCambiata;
+    if (p_.fileCaricato != p_.fileVoc) {
+        aprivocaboli(p_.fileVoc);
+        p_.fileCaricato = p_.fileVoc;
+        daSelezionare = true;
+    }
+    if (daSelezionare)
+        selezionaparole();
+    p_.numGiocatori = c.scelte.giocatori == 1 ? 1 : 2;
+    p_.conSuoni = c.scelte.suoni != 0;
+    if (c.scelte.quante >= 1)
+        p_.totaleVocaboli = c.scelte.quante;
+    if (p_.totaleVocaboli < 1)
+        p_.totaleVocaboli = 10; // never divide by zero on a list with nothing picked
+    distruggiImpostazioni();
+
+    p_.impostata = true;
+    p_.timerAttivo = false;
+    pres_.nuovaPartita(p_);
+
+    const auto n = liste_.vocabolo.size();
+    if (n < kParoleSenzaAvviso)
+        messaggio(QStringLiteral("Solo ") + conSpazio(n) + QStringLiteral(" vocaboli selezionati!"),
+                  QString::fromLatin1(kTitolo), Icona::Errore, Pulsanti::Ok);
+    return true;
+}
+
+void Lexorio::iniziaPartita()
+{
     ++partite_;
-    if (osservatore)
-        osservatore->partitaIniziata(s.numgiocatori, s.nome[1], s.nome[2]);
-    m.figura[1].picture = m.Imr[0].picture;
-    m.figura[2].picture = m.Iml[0].picture;
+    if (osservatore_)
+        osservatore_->partitaIniziata(p_.numGiocatori, personaggio(p_.giocatore(1).personaggio).nome,
+                                      personaggio(p_.giocatore(2).personaggio).nome);
+    for (auto& g : p_.giocatori)
+        g.posa = 0;
+    pres_.figure(p_);
     preparatabellone();
-    disponistriscia(m, s.numgiocatori);
-    s.orainizio = porte.orologio.adesso();
-    s.tempoescluso = 0;
-    const QString tasti = s.numgiocatori == 1 ? QStringLiteral("(tasto Enter)") : QStringLiteral("(tasto 1 e tasto 0)");
-    for (auto& c : m.sign)
-        c.tooltip = QStringLiteral("Lascia perdere il mouse ed usa la tastiera ") + tasti;
-    m.Label1.text = s.istruzioni[static_cast<std::size_t>(s.numgiocatori)];
-    m.Label1.fore = colori::nero;
-    mostrapunti();
-    m.Iml[7].visible = m.Imr[7].visible = false;
+    pres_.avvioPartita(p_);
+    p_.oraInizio = porte_.orologio.adesso();
+    p_.tempoEscluso = 0;
+    pres_.istruzione(p_.istruzioni[static_cast<std::size_t>(p_.numGiocatori - 1)], colori::nero);
+    pres_.punti(p_);
+    pres_.teste(false);
     prossimaparola();
 }
 
 // O.K. gives the board the players' photos with their balloon lines, and the game's pace,
 // whether or not the set-up then finds enough words.
-void Lexorio::consegnaPersonaggi(const Consegna& c)
+void Lexorio::consegna(const Consegna& c)
 {
-    s.personaggio[1] = c.scelte.giocatore1;
-    s.personaggio[2] = c.scelte.giocatore2;
-    m.foto1.picture = QStringLiteral("foto%1").arg(c.scelte.giocatore1);
-    m.foto1.tooltip = c.battute[0];
-    m.foto2.picture = QStringLiteral("foto%1").arg(c.scelte.giocatore2);
-    m.foto2.tooltip = c.battute[1];
-    m.Timer1.interval = 600 - 100 * c.scelte.velocita;
+    p_.giocatore(1).personaggio = c.scelte.giocatore1;
+    p_.giocatore(2).personaggio = c.scelte.giocatore2;
+    pres_.fotoGiocatori(p_, c.battute);
+    if (p_.fase == Fase::Inizio)
+        p_.fase = Fase::Gioco; // the start screen's ticks end with the first O.K.
+    timer(600 - 100 * c.scelte.velocita, p_.timerAttivo);
 }
 
 } // namespace lex

@@ -1,13 +1,13 @@
-// The main window's rules: start-up, the menus, the timer tick, the keys and clicks,
-// and every procedure of a game. Owns the game state, the vocabulary, the model of
-// the window and the four media channels; the view mirrors the model after each event.
+// The main window's rules: start-up, the menus, the timer tick, the keys and clicks, and every
+// procedure of a game. They keep the game (Partita), the vocabulary and the four media channels,
+// and tell the presenter what changed; the view mirrors the presenter's model after each event.
 #pragma once
 
+#include "play/partita.h"
 #include "shell/finestre.h"
-#include "shell/modello.h"
 #include "shell/osservatore.h"
-#include "shell/statogioco.h"
-#include "sound/canali.h"
+#include "shell/presentatore.h"
+#include "sound/sonoro.h"
 #include "vocab/vocabolario.h"
 
 #include <memory>
@@ -21,14 +21,8 @@ class Lexorio {
 public:
     Lexorio(Porte porte, Canali canali);
     ~Lexorio();
-
-    LexorioModel m;
-    StatoGioco s;
-    Vocabolario vocabolario;
-    ListeParole liste;
-    Canali canali;
-    Porte porte;
-    OsservatorePartita* osservatore = nullptr; // the review of missed words and the learning record, when they listen
+    Lexorio(const Lexorio&) = delete;
+    Lexorio& operator=(const Lexorio&) = delete;
 
     // Events, one at a time from the window's event loop.
     void avvio();                       // start-up, once
@@ -44,25 +38,21 @@ public:
     void menuRipasso();                 // "&Ripasso errori": the review of missed words
     void menuTesto();                   // "Vocaboli da un &testo…": a personal list from a Latin text
     void chiusura();                    // the window's own close control
-    void fineVittoria(int esito);       // end-of-play report of the victory channel
+    void fineVittoria(int esito);       // end-of-play report of the victory or music channel
 
-    // Procedures
-    void esci();                        // quit confirmation
-    // A message box of the main window, shown over the board as the rules left it.
-    Risposta messaggio(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti);
-    void aprivocaboli(const QString& fv);
-    void impostapartita();
-    void componiistruzioni();
-    void preparatabellone();
-    void selezionaparole();
-    void preparaparola();
-    void prossimaparola();
-    void rispostaesatta(int p);
-    void mostrapunti();
-    void finepartita();
-    void animazionefinale();
-    void suona(const QString& nome);
-    void aggiornamusica();
+    // Who keeps a record of the answers (the review of missed words, the learning record); none by default.
+    void osserva(OsservatorePartita* osservatore) { osservatore_ = osservatore; }
+
+    // What the views and the tests may see.
+    const LexorioModel& modello() const { return pres_.modello(); }
+    const Partita& partita() const { return p_; }
+    const Vocabolario& vocabolario() const { return vocabolario_; }
+    const ListeParole& liste() const { return liste_; }
+    const Canali& canali() const { return sonoro_.canali(); }
+
+    // Procedures with effects of their own, run by the events above and by tests.
+    void aprivocaboli(const QString& fv); // load a list; may stop the program
+    void aggiornamusica();                // the background music in line with its switch
 
     // The settings window: created hidden whenever referred to while it does not exist.
     Impostazioni& impostazioni();
@@ -70,11 +60,35 @@ public:
     void distruggiImpostazioni();
 
 private:
+    void esci();                        // quit confirmation
+    // A message box of the main window, shown over the board as the rules left it.
+    Risposta messaggio(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti);
+    void impostapartita();
+    bool impostazioneAccettata();       // one pass of the settings window; false when cancelled
+    void iniziaPartita();               // a set-up with enough words: the board and the first word
+    void componiistruzioni();
+    void preparatabellone();
+    void selezionaparole();
+    void preparaparola();
+    void prossimaparola();
+    void rispostaesatta(int p);
+    void finepartita();
+    void animazionefinale();
+    void suona(Effetto effetto);
     void tickIdle();
     void tickGioco();
     void giudica(int p);                // a player's answer key, against the box lit now
     void precompilaImpostazioni();      // the previous game's choices into the settings window
-    void consegnaPersonaggi(const Consegna& c);
+    void consegna(const Consegna& c);   // what an O.K. hands over, whatever the set-up then finds
+    void timer(int periodo, bool attivo);
+
+    Porte porte_;
+    Sonoro sonoro_;
+    Partita p_;
+    Presentatore pres_;
+    Vocabolario vocabolario_;
+    ListeParole liste_;
+    OsservatorePartita* osservatore_ = nullptr;
     bool inTick_ = false;               // a tick never runs inside a tick
     bool inImpostapartita_ = false;     // never a second settings window
     bool impostapartitaInAttesa_ = false; // asked for inside a tick: runs once the tick has returned

@@ -1,47 +1,22 @@
-// The sound routines of the main window: effects on demand, and the background
-// music kept in line with its switch.
+// The main window's sound routines: its switches over the channels.
 #include "shell/lexorio.h"
 
 namespace lex {
 
-void Lexorio::suona(const QString& nome)
+void Lexorio::suona(Effetto effetto)
 {
-    if (s.consuoni == 0)
-        return;
-    Canale* c = nullptr;
-    if (nome == QLatin1String("Vittoria"))
-        c = canali.vittoria.get();
-    else if (nome == QLatin1String("Right"))
-        c = canali.right.get();
-    else if (nome == QLatin1String("Wrong"))
-        c = canali.wrong.get();
-    if (!c)
-        return;
-    // Always from the beginning, cutting short an earlier play of the same effect.
-    // A channel that failed to open simply stays silent.
-    c->indietro();
-    c->suona();
+    if (p_.conSuoni)
+        sonoro_.suona(effetto);
 }
 
 void Lexorio::aggiornamusica()
 {
-    Canale& musica = *canali.musica;
-    if (s.conmusica == 0) {
-        musica.chiudi();
-        return;
-    }
-    if (musica.modo() == kModoInRiproduzione)
-        return; // never restart music that is playing
-    musica.chiudi();
-    musica.apri();
-    musica.indietro();
-    musica.suona();
+    sonoro_.aggiornaMusica(p_.conMusica);
 }
 
 void Lexorio::fineVittoria(int esito)
 {
-    if (esito == kEsitoCompletato)
-        aggiornamusica();
+    sonoro_.fine(esito, p_.conMusica);
 }
 
 } // namespace lex

@@ -9,12 +9,12 @@ void Lexorio::aprivocaboli(const QString& fv)
 {
     QByteArray dati;
     QString motivo;
-    if (porte.file.leggi(fv, dati, motivo) != Lettura::Letta)
-        terminaConMessaggio(porte, QStringLiteral("File ") + fv + QStringLiteral(" assente o difettoso"), Icona::Errore);
+    if (porte_.file.leggi(fv, dati, motivo) != Lettura::Letta)
+        terminaConMessaggio(porte_, QStringLiteral("File ") + fv + QStringLiteral(" assente o difettoso"), Icona::Errore);
 
-    const EsitoCaricamento e = caricaVocaboli(dati, vocabolario);
+    const EsitoCaricamento e = caricaVocaboli(dati, vocabolario_);
     if (e.troppiDifettosi)
-        terminaConMessaggio(porte, rapportoVisibile(e.rapporto), Icona::Errore,
+        terminaConMessaggio(porte_, rapportoVisibile(e.rapporto), Icona::Errore,
                             QStringLiteral("Troppi record difettosi nel file ") + fv);
     if (!e.rapporto.isEmpty())
         messaggio(rapportoVisibile(e.rapporto), QStringLiteral("Record difettosi nel file  ") + fv, Icona::Avviso,

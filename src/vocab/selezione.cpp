@@ -88,20 +88,17 @@ ListeParole selezionaVoci(const Vocabolario& v, const SceltaParole& s)
 
 void Lexorio::selezionaparole()
 {
-    m.Parola.text = QStringLiteral("Attendere caricamento");
+    p_.invito = Invito::Nessuno;
+    pres_.scritta(QStringLiteral("Attendere caricamento"));
 
-    const ImpostazioniPartita& r = s.scelte;
+    const ImpostazioniPartita& r = p_.scelte;
     SceltaParole scelta;
     scelta.frequenze = r.frequenze;
     scelta.frequenze[0] = r.personale;
     scelta.classi = r.classi;
     scelta.escludiSimili = r.confronta != 0;
-    liste = selezionaVoci(vocabolario, scelta);
-
-    const auto n = liste.vocabolo.size();
-    if (n > 0)
-        m.Parola.text = QStringLiteral("Vocaboli n. ") + QString::number(n);
-    m.Label2.text = QString::number(n) + QStringLiteral(" vocaboli");
+    liste_ = selezionaVoci(vocabolario_, scelta);
+    pres_.conteggioSelezione(static_cast<int>(liste_.vocabolo.size()));
 }
 
 } // namespace lex

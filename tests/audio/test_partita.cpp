@@ -4,6 +4,7 @@
 #include "core/fakes.h"
 #include "sound/sdl/audio.h"
 #include "sound/sdl/canalisdl.h"
+#include "sound/sonoro.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,37 +23,35 @@ TEST(SuoniInPartita, LaVittoriaFinitaAvviaLaMusicaCheNonRiparteESiSpegne)
     // time, even when the machine (or a sanitizer build) is slow.
     dir.scrivi(QStringLiteral("musica.mid"), midiNota(3000));
     Registrazione reg;
-    Banco banco;
     {
-        Lexorio L(banco.porte, canaliAudio());
-        Canale& musica = *L.canali.musica;
-        for (Canale* c : {L.canali.vittoria.get(), L.canali.right.get(), L.canali.wrong.get(), &musica})
+        bool conMusica = true;
+        Sonoro S(canaliAudio());
+        Canale& musica = *S.canali().musica;
+        for (Canale* c : {S.canali().vittoria.get(), S.canali().right.get(), S.canali().wrong.get(), &musica})
             c->apri(); // no Wrong.wav here: that channel just stays silent
-        L.canali.vittoria->setNotifica(true);
-        L.canali.vittoria->setFinePlay([&](int e) { L.fineVittoria(e); });
+        S.canali().vittoria->setNotifica(true);
+        S.canali().vittoria->setFinePlay([&](int e) { S.fine(e, conMusica); });
         std::vector<int> esitiMusica;
         musica.setNotifica(true);
         musica.setFinePlay([&](int e) { esitiMusica.push_back(e); });
 
-        L.s.consuoni = -1;
-        L.s.conmusica = -1;
-        L.suona(QStringLiteral("Vittoria"));
-        L.suona(QStringLiteral("Wrong"));
+        S.suona(Effetto::Vittoria);
+        S.suona(Effetto::Wrong);
         EXPECT_NE(musica.modo(), kModoInRiproduzione); // not before the victory has ended
         ASSERT_TRUE(aspetta([&] { return musica.modo() == kModoInRiproduzione; }, 1000));
 
-        L.suona(QStringLiteral("Right"));
-        L.aggiornamusica(); // playing: left alone, so no report of an interrupted play
+        S.suona(Effetto::Right);
+        S.aggiornaMusica(conMusica); // playing: left alone, so no report of an interrupted play
         lascia(100);
         EXPECT_TRUE(esitiMusica.empty());
         EXPECT_EQ(musica.modo(), kModoInRiproduzione);
 
-        L.s.conmusica = 0;
-        L.aggiornamusica();
+        conMusica = false;
+        S.aggiornaMusica(conMusica);
         EXPECT_NE(musica.modo(), kModoInRiproduzione);
         ASSERT_TRUE(aspetta([&] { return !esitiMusica.empty(); }, 500));
         EXPECT_EQ(esitiMusica, std::vector<int>{kEsitoInterrotto});
-        L.chiusura();
+        S.chiudi();
     }
     // The victory (0.15 s), then about 0.1 s of music until it was switched off; left on,
     // the note alone would last 3 s.

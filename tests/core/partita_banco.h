@@ -59,7 +59,7 @@ inline QByteArray righe(int n, const char* classe = "1", int da = 1)
 }
 inline QByteArray vocabolario(int n) { return "1;1;primus;primo\r\n" + righe(n); }
 
-class Partita : public ::testing::Test {
+class InPartita : public ::testing::Test {
 protected:
     Banco b;
     OrologioSpia orologio;
@@ -86,11 +86,11 @@ protected:
     {
         scelte.push_back(c);
         lx->tasto(13);
-        ASSERT_EQ(lx->s.turnoaperto, 1);
+        ASSERT_EQ(lx->partita().turnoAperto, 1);
     }
     void tick() { lx->Timer1_Timer(); }
-    const Elemento& accesa() const { return lx->m.sign[static_cast<std::size_t>(lx->s.evidenziata)]; }
-    bool accesaEsatta() const { return accesa().text == lx->m.sign[static_cast<std::size_t>(lx->s.casellaesatta)].text; }
+    const Elemento& accesa() const { return lx->modello().sign[static_cast<std::size_t>(lx->partita().evidenziata)]; }
+    bool accesaEsatta() const { return accesa().text == lx->modello().sign[static_cast<std::size_t>(lx->partita().casellaEsatta)].text; }
     void illumina(bool esatta)
     {
         for (int i = 0; i < 30; ++i) {
@@ -106,7 +106,7 @@ protected:
     {
         for (int i = 1; i <= 200; ++i) {
             tick();
-            if (lx->m.Parola.text == QLatin1String("Un tasto per ripartire"))
+            if (lx->modello().Parola.text == QLatin1String("Un tasto per ripartire"))
                 return i;
         }
         ADD_FAILURE() << "no restart prompt";

@@ -33,27 +33,26 @@ TEST_F(Avvio, SchermataIniziale)
     lex->avvio();
 
     EXPECT_TRUE(banco.box.mostrati.empty());
-    EXPECT_EQ(lex->vocabolario.ultimovoc, 199);
-    EXPECT_EQ(lex->s.numgiocatori, 2);
-    EXPECT_EQ(lex->s.numcaselle, 12);
-    EXPECT_EQ(lex->s.altezzabarra, 1605);
-    EXPECT_EQ(lex->s.filevoc, QStringLiteral("vocaboli.txt"));
-    EXPECT_EQ(lex->s.filecaricato, QStringLiteral("vocaboli.txt"));
-    EXPECT_FALSE(lex->s.impostata);
-    EXPECT_EQ(lex->m.Parola.text, QStringLiteral("Un tasto per iniziare"));
-    EXPECT_EQ(lex->m.foto1.picture, QStringLiteral("foto1"));
-    EXPECT_EQ(lex->m.foto2.picture, QStringLiteral("foto6"));
-    EXPECT_TRUE(lex->m.Timer1.enabled);
-    EXPECT_EQ(lex->m.Timer1.interval, 1000);
-    EXPECT_FALSE(lex->m.Cornice.visible);
-    EXPECT_TRUE(lex->m.arapacis.visible);
-    EXPECT_DOUBLE_EQ(lex->m.arapacis.top, lex->m.foto1.top);
-    EXPECT_DOUBLE_EQ(lex->m.arapacis.left, lex->m.Cornice.left);
+    EXPECT_EQ(lex->vocabolario().ultimovoc, 199);
+    EXPECT_EQ(lex->partita().numGiocatori, 2);
+    EXPECT_EQ(lex->partita().fase, Fase::Inizio);
+    EXPECT_EQ(lex->partita().fileVoc, QStringLiteral("vocaboli.txt"));
+    EXPECT_EQ(lex->partita().fileCaricato, QStringLiteral("vocaboli.txt"));
+    EXPECT_FALSE(lex->partita().impostata);
+    EXPECT_EQ(lex->modello().Parola.text, QStringLiteral("Un tasto per iniziare"));
+    EXPECT_EQ(lex->modello().foto1.picture, QStringLiteral("foto1"));
+    EXPECT_EQ(lex->modello().foto2.picture, QStringLiteral("foto6"));
+    EXPECT_TRUE(lex->modello().Timer1.enabled);
+    EXPECT_EQ(lex->modello().Timer1.interval, 1000);
+    EXPECT_FALSE(lex->modello().Cornice.visible);
+    EXPECT_TRUE(lex->modello().arapacis.visible);
+    EXPECT_DOUBLE_EQ(lex->modello().arapacis.top, lex->modello().foto1.top);
+    EXPECT_DOUBLE_EQ(lex->modello().arapacis.left, lex->modello().Cornice.left);
     EXPECT_FALSE(lex->impostazioniEsiste()); // created for the switches, then destroyed
     // Centred on the 1280 x 1024 screen of the fake by the whole window: its frame and menu
     // bar add 8 x 50 pixels.
-    EXPECT_DOUBLE_EQ(lex->m.window.left, (1280 * 15 - 7035 - 8 * 15) / 2.0);
-    EXPECT_DOUBLE_EQ(lex->m.window.top, (1024 * 15 - 6300 - 50 * 15) / 2.0);
+    EXPECT_DOUBLE_EQ(lex->modello().window.left, (1280 * 15 - 7035 - 8 * 15) / 2.0);
+    EXPECT_DOUBLE_EQ(lex->modello().window.top, (1024 * 15 - 6300 - 50 * 15) / 2.0);
 
     const QStringList aperture = banco.canali.log->mid(0, 4);
     EXPECT_EQ(aperture, (QStringList{"Vittoria.wav Open", "Right.wav Open", "Wrong.wav Open", "musica.mid Open"}));
@@ -69,7 +68,7 @@ TEST_F(Avvio, CanaliMancantiNonFermanoNulla)
         c->apribile = false;
     lex->avvio();
     EXPECT_TRUE(banco.box.mostrati.empty());
-    EXPECT_TRUE(lex->m.Timer1.enabled);
+    EXPECT_TRUE(lex->modello().Timer1.enabled);
 }
 
 TEST_F(Avvio, VocabolarioAssenteOCorto)
@@ -114,14 +113,14 @@ TEST_F(Avvio, PiuDi1801Record)
     lex->aprivocaboli(QStringLiteral("vocaboli.txt"));
     ASSERT_EQ(banco.box.mostrati.size(), 1u);
     EXPECT_TRUE(banco.box.mostrati[0].testo.contains(QStringLiteral("1801")));
-    EXPECT_EQ(lex->vocabolario.ultimovoc, 1800);
+    EXPECT_EQ(lex->vocabolario().ultimovoc, 1800);
 }
 
 TEST_F(Avvio, UscitaConfermataOAnnullata)
 {
     banco.file.metti(QStringLiteral("vocaboli.txt"), vocabolario(200));
     lex->avvio();
-    const auto prima = lex->m.Parola.text;
+    const auto prima = lex->modello().Parola.text;
 
     banco.box.risposte = {Risposta::Annulla};
     lex->tasto(27);
@@ -130,7 +129,7 @@ TEST_F(Avvio, UscitaConfermataOAnnullata)
     EXPECT_EQ(banco.box.mostrati[0].titolo, QStringLiteral("Fine lavoro"));
     EXPECT_EQ(banco.box.mostrati[0].icona, Icona::Domanda);
     EXPECT_EQ(banco.box.mostrati[0].pulsanti, Pulsanti::OkAnnulla);
-    EXPECT_EQ(lex->m.Parola.text, prima);
+    EXPECT_EQ(lex->modello().Parola.text, prima);
 
     const auto comandi = banco.canali.log->size();
     banco.box.risposte = {Risposta::Ok};
@@ -174,8 +173,8 @@ TEST(ErroreFatale, TestoTitoloEFine)
 TEST_F(Avvio, LaMusicaFinitaRiparte)
 {
     banco.file.metti(QStringLiteral("vocaboli.txt"), vocabolario(200));
+    banco.file.metti(QStringLiteral("lexorio.ini"), "Musica:   1\r\nSuoni:    0\r\n");
     lex->avvio();
-    lex->s.conmusica = 1;
     lex->aggiornamusica();
     ASSERT_EQ(banco.canali.musica->modo(), kModoInRiproduzione);
     banco.canali.log->clear();
@@ -190,12 +189,12 @@ TEST_F(Avvio, VittoriaEMusicaSecondoLeImpostazioni)
 {
     const struct {
         const char* ini;
-        int conmusica, consuoni;
+        bool conmusica, consuoni;
         bool vittoria, musicaDopo;
     } righe[] = {
-        {"Musica:   1\r\nSuoni:    1\r\n", -1, -1, true, true},
-        {"Musica:   1\r\nSuoni:    0\r\n", -1, 0, false, false}, // the music waits for the first game
-        {"Musica:   0\r\nSuoni:    1\r\n", 0, -1, true, false},
+        {"Musica:   1\r\nSuoni:    1\r\n", true, true, true, true},
+        {"Musica:   1\r\nSuoni:    0\r\n", true, false, false, false}, // the music waits for the first game
+        {"Musica:   0\r\nSuoni:    1\r\n", false, true, true, false},
     };
     for (const auto& r : righe) {
         Banco b;
@@ -203,8 +202,8 @@ TEST_F(Avvio, VittoriaEMusicaSecondoLeImpostazioni)
         b.file.metti(QStringLiteral("lexorio.ini"), r.ini);
         auto lx = b.lexorio();
         lx->avvio();
-        EXPECT_EQ(lx->s.conmusica, r.conmusica) << r.ini;
-        EXPECT_EQ(lx->s.consuoni, r.consuoni) << r.ini;
+        EXPECT_EQ(lx->partita().conMusica, r.conmusica) << r.ini;
+        EXPECT_EQ(lx->partita().conSuoni, r.consuoni) << r.ini;
         EXPECT_EQ(b.canali.log->contains("Vittoria.wav Play"), r.vittoria) << r.ini;
         EXPECT_FALSE(b.canali.log->contains("musica.mid Play")) << r.ini; // start-up never starts it itself
         if (r.vittoria)
@@ -253,5 +252,5 @@ TEST_F(Avvio, ImpostazioniIllegibiliFermanoLAvvio)
     EXPECT_THROW(lex->avvio(), ProcessoTerminato);
     ASSERT_EQ(banco.box.mostrati.size(), 1u);
     EXPECT_EQ(banco.box.mostrati[0].testo, "errore  380");
-    EXPECT_FALSE(lex->m.Timer1.enabled);
+    EXPECT_FALSE(lex->modello().Timer1.enabled);
 }

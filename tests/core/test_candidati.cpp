@@ -1,6 +1,8 @@
 // The word and its twelve candidates: its own translation in the drawn box, the others drawn
 // with replacement from the same-class translations (exact text), the word shrunk to fit.
 #include "fakes.h"
+#include "play/candidati.h"
+#include "shell/presentatore.h"
 
 #include <gtest/gtest.h>
 
@@ -10,40 +12,34 @@ using namespace lex::test;
 namespace {
 struct Candidati : ::testing::Test {
     Banco b;
-    std::unique_ptr<Lexorio> lx = b.lexorio();
+    ListeParole liste;
     void SetUp() override
     {
-        lx->s.numcaselle = 12;
-        lx->liste.categoria = {"1", "1", " 1", "1", "1"}; // " 1" is another class here
-        lx->liste.vocabolo = {"amo", "video", "habeo", "teneo", "rex"};
-        lx->liste.traduzione = {"amare", "vedere", "avere", "vedere", "re"};
+        liste.categoria = {"1", "1", " 1", "1", "1"}; // " 1" is another class here
+        liste.vocabolo = {"amo", "video", "habeo", "teneo", "rex"};
+        liste.traduzione = {"amare", "vedere", "avere", "vedere", "re"};
     }
-    QStringList testi() const
-    {
-        QStringList t;
-        for (const auto& c : lx->m.sign)
-            t << c.text;
-        return t;
-    }
+    static QStringList testi(const Domanda& d) { return {d.caselle.begin(), d.caselle.end()}; }
 };
 } // namespace
 
 TEST_F(Candidati, StessaClasseConDoppioniEPoolVuoto)
 {
     b.casuale.valori = {0.0, 5.0 / 12, 0.0, 0.4, 0.7, 0.99}; // word, right box, then each other box
-    lx->preparaparola();
+    Domanda d = disegnaDomanda(liste, b.casuale);
     EXPECT_EQ(b.casuale.semine, 1);
-    EXPECT_EQ(lx->m.Parola.text, "amo");
-    EXPECT_EQ(lx->liste.errati, (QStringList{"vedere", "vedere", "re"}));
-    EXPECT_EQ(testi(), (QStringList{"vedere", "vedere", "re", "re", "vedere", "amare", "vedere", "vedere",
-                                    "vedere", "vedere", "vedere", "vedere"}));
+    EXPECT_EQ(liste.vocabolo[d.riga], "amo");
+    EXPECT_EQ(d.esatta, 5);
+    EXPECT_EQ(d.errati, (QStringList{"vedere", "vedere", "re"}));
+    EXPECT_EQ(testi(d), (QStringList{"vedere", "vedere", "re", "re", "vedere", "amare", "vedere", "vedere",
+                                     "vedere", "vedere", "vedere", "vedere"}));
 
     b.casuale.valori = {0.4, 0.0};
-    lx->preparaparola();
-    EXPECT_EQ(lx->m.Parola.text, "habeo");
+    d = disegnaDomanda(liste, b.casuale);
+    EXPECT_EQ(liste.vocabolo[d.riga], "habeo");
     QStringList attese(12);
     attese[0] = "avere";
-    EXPECT_EQ(testi(), attese); // alone in its class: the other boxes stay empty
+    EXPECT_EQ(testi(d), attese); // alone in its class: the other boxes stay empty
 }
 
 TEST_F(Candidati, ParolaRimpicciolitaFinoAStareNellaSuaEtichetta)
@@ -61,11 +57,18 @@ TEST_F(Candidati, ParolaRimpicciolitaFinoAStareNellaSuaEtichetta)
         {55, 4825, 10}, // 4840 at 11 points
         {500, 4825, 6}, // never below a readable size
     };
-    for (const auto& r : righe) {
-        lx->liste.vocabolo[0] = QString(r.caratteri, QLatin1Char('x'));
-        lx->m.Parola.width = r.etichetta;
-        b.casuale.valori = {0.0};
-        lx->preparaparola();
-        EXPECT_EQ(lx->m.Parola.fontSize, r.punti) << r.caratteri << " in " << r.etichetta;
-    }
+    for (const auto& r : righe)
+        EXPECT_EQ(puntiParola(b.misure, QString(r.caratteri, QLatin1Char('x')), r.etichetta), r.punti)
+            << r.caratteri << " in " << r.etichetta;
+}
+
+TEST_F(Candidati, LaParolaDelGiocoNellaSuaEtichetta)
+{
+    // The label as laid out holds a word of 43 characters at 14 points (4816 of 4825 twips).
+    Presentatore p(b.misure);
+    p.disponiTabellone();
+    p.parola(QString(43, QLatin1Char('x')));
+    EXPECT_EQ(p.modello().Parola.fontSize, 14);
+    p.parola(QString(44, QLatin1Char('x')));
+    EXPECT_EQ(p.modello().Parola.fontSize, 13);
 }

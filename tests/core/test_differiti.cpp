@@ -54,9 +54,9 @@ TEST(CanaliDifferiti, LAvvioArrivaAiCanaliVeriNelloStessoOrdine)
     banco.canali.log->clear();
     banco.canali.vittoria->termina(kEsitoCompletato);
     EXPECT_EQ(*banco.canali.log, (QStringList{"musica.mid Close", "musica.mid Open", "musica.mid Prev", "musica.mid Play"}));
-    EXPECT_EQ(lex.canali.musica->modo(), kModoInRiproduzione);
+    EXPECT_EQ(lex.canali().musica->modo(), kModoInRiproduzione);
     differiti.collega(Canali::muti()); // a second hand-over changes nothing
-    EXPECT_EQ(lex.canali.musica->modo(), kModoInRiproduzione);
+    EXPECT_EQ(lex.canali().musica->modo(), kModoInRiproduzione);
 }
 
 TEST(CanaliDifferiti, UnaDomandaAttendeICanaliVeriDopoIComandiTenuti)

@@ -133,7 +133,7 @@ TEST(ElencoPersonale, QuantiNeMancano)
 
 // Words missed on the personal list, saved over it from the review: the next game with the very
 // same settings reads the new file and plays exactly those words.
-TEST_F(Partita, ElencoSalvatoGiocatoNellaPartitaDopo)
+TEST_F(InPartita, ElencoSalvatoGiocatoNellaPartitaDopo)
 {
     ScrittoreInDisparte scrittore{b.file, ScrittoreInDisparte::Filo::Chiamante};
     Ripasso ripasso(b.file, scrittore);
@@ -142,14 +142,14 @@ TEST_F(Partita, ElencoSalvatoGiocatoNellaPartitaDopo)
         vecchio += "0;1;priscus" + QByteArray::number(i) + ";antico" + QByteArray::number(i) + "\r\n";
     b.file.metti("vocpers.txt", vecchio);
     avvia(vocabolario(20));
-    lx->osservatore = &ripasso;
+    lx->osserva(&ripasso);
 
     Scelte personale;
     personale.frequenze = {1, 1, 1, 1, 1};
     auto prossima = [&](int k) { b.casuale.valori = {(k + 0.5) / 14}; };
     prossima(0);
     inizia(personale);
-    ASSERT_EQ(lx->liste.vocabolo.size(), 14);
+    ASSERT_EQ(lx->liste().vocabolo.size(), 14);
     // A miss on each of the first nine words (word k is priscus(k+1)); the tenth right at once.
     for (int k = 0; k < 9; ++k) {
         sbagliata(13);
@@ -157,7 +157,7 @@ TEST_F(Partita, ElencoSalvatoGiocatoNellaPartitaDopo)
         giusta(13);
     }
     giusta(13);
-    ASSERT_TRUE(lx->s.finita);
+    ASSERT_TRUE((lx->partita().fase == Fase::Chiusura));
     ASSERT_EQ(ripasso.dati().tutte.size(), 9);
 
     b.finestre.ripasso = [&] {
@@ -180,7 +180,7 @@ TEST_F(Partita, ElencoSalvatoGiocatoNellaPartitaDopo)
     QStringList attese;
     for (int i = 1; i <= 9; ++i)
         attese << QStringLiteral("priscus%1").arg(i);
-    QStringList giocate = lx->liste.vocabolo;
+    QStringList giocate = lx->liste().vocabolo;
     giocate.sort();
     attese.sort();
     EXPECT_EQ(giocate, attese);

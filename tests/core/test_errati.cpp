@@ -1,6 +1,7 @@
 // The board's rule: a text a learner could rightly choose never stands among the wrong
 // candidates (a sense in common, or a sense that is a synonym of one of the right one's).
 #include "fakes.h"
+#include "play/candidati.h"
 #include "vocab/errati.h"
 
 #include <gtest/gtest.h>
@@ -67,29 +68,26 @@ TEST(Errati, PoolDellaClasseSenzaTestiGiusti)
 TEST(Errati, TavolaDiUnElencoDelDocente)
 {
     Banco b;
-    auto lx = b.lexorio();
-    lx->s.numcaselle = 12;
-    lx->liste.categoria = {"1", "1", "1", "1"};
-    lx->liste.vocabolo = {"metus", "timor", "gladius", "pavor"};
-    lx->liste.traduzione = {"paura", "timore", "spada", "spavento"};
+    ListeParole liste;
+    liste.categoria = {"1", "1", "1", "1"};
+    liste.vocabolo = {"metus", "timor", "gladius", "pavor"};
+    liste.traduzione = {"paura", "timore", "spada", "spavento"};
+    Domanda d;
     for (double r : {0.0, 0.3, 0.9}) {
         b.casuale.valori = {0.0, 0.5, r, r, r, r, r, r, r, r, r, r, r};
-        lx->preparaparola();
-        ASSERT_EQ(lx->m.Parola.text, "metus");
-        for (const auto& c : lx->m.sign)
-            EXPECT_NE(c.text, "timore") << "timor's text offered as wrong for metus";
+        d = disegnaDomanda(liste, b.casuale);
+        ASSERT_EQ(liste.vocabolo[d.riga], "metus");
+        for (const auto& c : d.caselle)
+            EXPECT_NE(c, "timore") << "timor's text offered as wrong for metus";
     }
-    EXPECT_EQ(lx->liste.errati, (QStringList{"spada"})) << "pavor's 'spavento' is a synonym of 'paura' in the shipped table";
+    EXPECT_EQ(d.errati, (QStringList{"spada"})) << "pavor's 'spavento' is a synonym of 'paura' in the shipped table";
 
-    lx->liste.categoria = {"1", "1"};
-    lx->liste.vocabolo = {"metus", "timor"};
-    lx->liste.traduzione = {"paura", "timore"};
+    liste.categoria = {"1", "1"};
+    liste.vocabolo = {"metus", "timor"};
+    liste.traduzione = {"paura", "timore"};
     b.casuale.valori = {0.0, 0.0};
-    lx->preparaparola();
+    d = disegnaDomanda(liste, b.casuale);
     QStringList attese(12);
     attese[0] = "paura";
-    QStringList testi;
-    for (const auto& c : lx->m.sign)
-        testi << c.text;
-    EXPECT_EQ(testi, attese);
+    EXPECT_EQ(QStringList(d.caselle.begin(), d.caselle.end()), attese);
 }

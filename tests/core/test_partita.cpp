@@ -6,11 +6,11 @@
 using namespace lex;
 using namespace lex::test;
 
-TEST_F(Partita, UnGiocatoreDallInizioAiPalloncini)
+TEST_F(InPartita, UnGiocatoreDallInizioAiPalloncini)
 {
     avvia(vocabolario(20));
-    auto& m = lx->m;
-    auto& s = lx->s;
+    auto& m = lx->modello();
+    auto& s = lx->partita();
     b.eventi.coda.push_back([&] { orologio.avanza(5000); }); // preparing the first word is slow
     EXPECT_EQ(m.Parola.puntatore, Puntatore::Mano); // the start screen's word invites a click
     inizia();
@@ -61,7 +61,7 @@ TEST_F(Partita, UnGiocatoreDallInizioAiPalloncini)
     for (int k = 2; k <= 10; ++k)
         giusta(13);
     EXPECT_NEAR(m.barra[1].height, m.barrone[1].height, 1e-6); // the top on the last word
-    EXPECT_TRUE(s.finita);
+    EXPECT_TRUE((s.fase == Fase::Chiusura));
     EXPECT_EQ((QStringList{m.Parola.text, m.Label1.text, m.battuta[1].text}), (QStringList{"", "", "O fortunatam, natam me consule Romam!"}));
     EXPECT_EQ(m.Timer1.interval, 50);
     EXPECT_TRUE(m.fumetto[2].visible && m.battuta[1].visible);
@@ -78,7 +78,7 @@ TEST_F(Partita, UnGiocatoreDallInizioAiPalloncini)
     EXPECT_EQ(viste.size(), 2u);
 }
 
-TEST_F(Partita, SecondaPartitaConLeSceltePrecedenti)
+TEST_F(InPartita, SecondaPartitaConLeSceltePrecedenti)
 {
     avvia(vocabolario(20));
     Scelte prima;
@@ -91,9 +91,22 @@ TEST_F(Partita, SecondaPartitaConLeSceltePrecedenti)
         giusta(13);
     finoAlPrompt();
 
-    lx->vocabolario.ultimovoc = 0; // only a new selection would notice
+    // Unchanged choices play the same words without a new selection, which would have shown
+    // its count where the prompt stands when the game begins.
+    struct : OsservatorePartita {
+        const LexorioModel* m = nullptr;
+        QString parola;
+        void partitaIniziata(int, const QString&, const QString&) override { parola = m->Parola.text; }
+        void parolaChiesta(const QString&, const QString&, const QString&, const QString&) override {}
+        void rispostaGiudicata(int, const QString&, bool) override {}
+        void partitaFinita() override {}
+    } spia;
+    spia.m = &lx->modello();
+    lx->osserva(&spia);
     prima.cambiato = false;
     inizia(prima);
+    EXPECT_EQ(spia.parola, "Un tasto per ripartire");
+    lx->osserva(nullptr);
     const auto& w = viste.at(1);
     EXPECT_TRUE(w.Giocatori[1].selected && !w.Giocatori[2].selected && !w.nomefoto[2].visible);
     EXPECT_EQ((std::array{w.velox.value, w.Chclassi[1].value, w.Chclassi[2].value, w.Chfreq[0].value}),
@@ -101,12 +114,14 @@ TEST_F(Partita, SecondaPartitaConLeSceltePrecedenti)
     EXPECT_EQ(w.quverbi.tag, "20");
     EXPECT_EQ(w.velocita.text, "&Velocità:  5");
     EXPECT_TRUE(b.box.mostrati.empty()); // the same list again
-    EXPECT_EQ(lx->m.Lab[2].text, "Penalità: 1"); // penalties count over the whole run
-    EXPECT_DOUBLE_EQ(lx->m.barra[1].height, 1575);
-    EXPECT_FALSE(lx->m.fumetto[2].visible);
+    EXPECT_EQ(lx->modello().Lab[2].text, "Penalità: 1"); // penalties count over the whole run
+    EXPECT_DOUBLE_EQ(lx->modello().barra[1].height, 1575);
+    EXPECT_FALSE(lx->modello().fumetto[2].visible);
 
-    // A click mid-game, a box clicked: the empty table is read, then the player gives up.
+    // A click mid-game, a box clicked for a class with no words: a new selection finds none,
+    // then the player gives up.
     prima.cambiato = true;
+    prima.classi = {0, 0, 1, 0, 0};
     Scelte lascia;
     lascia.annulla = true;
     scelte = {prima, lascia};
@@ -114,10 +129,10 @@ TEST_F(Partita, SecondaPartitaConLeSceltePrecedenti)
     EXPECT_EQ(boxMostrati(), QStringList{"Solo  0 vocaboli selezionati!"});
     EXPECT_EQ(b.box.mostrati[0].icona, Icona::Errore);
     EXPECT_EQ(b.box.mostrati[0].titolo, "lexorio");
-    EXPECT_FALSE(lx->m.Timer1.enabled);
+    EXPECT_FALSE(lx->modello().Timer1.enabled);
 }
 
-TEST_F(Partita, QuanteParoleBastano)
+TEST_F(InPartita, QuanteParoleBastano)
 {
     const std::tuple<int, const char*, bool> casi[] = {
         {6, "Solo  6 vocaboli selezionati!", true}, {7, "Solo  7 vocaboli selezionati!", false},
@@ -130,7 +145,7 @@ TEST_F(Partita, QuanteParoleBastano)
         lx->tasto(13);
         EXPECT_EQ(boxMostrati(), messaggio ? QStringList{messaggio} : QStringList{}) << parole;
         EXPECT_EQ(viste.size(), ancora ? 2u : 1u) << parole;
-        EXPECT_EQ(lx->s.turnoaperto, ancora ? 0 : 1) << parole;
+        EXPECT_EQ(lx->partita().turnoAperto, ancora ? 0 : 1) << parole;
     }
     // Widening the classes on the second showing starts the game.
     avvia("1;1;primus;primo\r\n" + righe(5) + righe(3, "2", 6));
@@ -142,10 +157,10 @@ TEST_F(Partita, QuanteParoleBastano)
     lx->menuImposta();
     EXPECT_EQ(boxMostrati(), (QStringList{"Solo  5 vocaboli selezionati!", "Solo  8 vocaboli selezionati!"}));
     EXPECT_EQ(viste.at(1).Chclassi[2].value, 0);
-    EXPECT_EQ(lx->s.turnoaperto, 1);
+    EXPECT_EQ(lx->partita().turnoAperto, 1);
 }
 
-TEST_F(Partita, UnaSolaFinestraEIlNuovoOrologio)
+TEST_F(InPartita, UnaSolaFinestraEIlNuovoOrologio)
 {
     avvia(vocabolario(20));
     b.eventi.coda = {[&] { lx->clickParola(); }, [&] { lx->menuImposta(); }}; // during the set-up itself
@@ -163,10 +178,10 @@ TEST_F(Partita, UnaSolaFinestraEIlNuovoOrologio)
     orologio.durantePausa = nullptr;
     EXPECT_EQ(viste.size(), 2u);
     tick();
-    EXPECT_EQ(lx->m.Lab[1].text, "Tempo: 00:00:00");
+    EXPECT_EQ(lx->modello().Lab[1].text, "Tempo: 00:00:00");
 }
 
-TEST_F(Partita, MezzanotteECaselleTutteNascoste)
+TEST_F(InPartita, MezzanotteECaselleTutteNascoste)
 {
     orologio.giorno = 1.0 - 30.0 / 86400;
     avvia(vocabolario(20));
@@ -174,7 +189,7 @@ TEST_F(Partita, MezzanotteECaselleTutteNascoste)
     orologio.avanza(60000);
     orologio.giorno -= 1; // the time of day starts again from zero
     tick();
-    EXPECT_EQ(lx->m.Lab[1].text, "Tempo: 00:01:00");
+    EXPECT_EQ(lx->modello().Lab[1].text, "Tempo: 00:01:00");
 
     // Set-up asked for during the closing animation and cancelled: no box left to light.
     for (int k = 0; k < 10; ++k)
@@ -183,14 +198,14 @@ TEST_F(Partita, MezzanotteECaselleTutteNascoste)
     lascia.annulla = true;
     scelte.push_back(lascia);
     lx->menuImposta();
-    const int prima = lx->s.evidenziata;
+    const int prima = lx->partita().evidenziata;
     tick();
-    EXPECT_EQ(lx->s.evidenziata, prima);
-    for (const auto& c : lx->m.sign)
+    EXPECT_EQ(lx->partita().evidenziata, prima);
+    for (const auto& c : lx->modello().sign)
         EXPECT_NE(c.back, colori::giallo);
 }
 
-TEST_F(Partita, SuoniDelGiudizio)
+TEST_F(InPartita, SuoniDelGiudizio)
 {
     avvia(vocabolario(20));
     inizia();
@@ -203,7 +218,7 @@ TEST_F(Partita, SuoniDelGiudizio)
     EXPECT_EQ(b.canali.log->count("Vittoria.wav Play"), 1);
 }
 
-TEST_F(Partita, UnTestoUgualeAllaTraduzioneEGiusto)
+TEST_F(InPartita, UnTestoUgualeAllaTraduzioneEGiusto)
 {
     for (const int giocatori : {1, 2}) {
         // "verbum1" and "verbum2" both mean "parola1": the wrong candidates of verbum1 show the right text.
@@ -211,24 +226,24 @@ TEST_F(Partita, UnTestoUgualeAllaTraduzioneEGiusto)
         Scelte c;
         c.giocatori = giocatori;
         inizia(c);
-        ASSERT_EQ(lx->s.casellaesatta, 0);
+        ASSERT_EQ(lx->partita().casellaEsatta, 0);
         tick();
-        ASSERT_EQ(lx->s.evidenziata, 1); // another box, the same text
+        ASSERT_EQ(lx->partita().evidenziata, 1); // another box, the same text
         lx->tasto(giocatori == 1 ? 13 : '1');
-        EXPECT_EQ(lx->s.vocabolifatti, 1) << giocatori;
-        EXPECT_EQ(lx->s.penalita, 0) << giocatori;
-        EXPECT_EQ(lx->s.punteggio[2], giocatori == 1 ? 0 : 1) << giocatori;
+        EXPECT_EQ(lx->partita().vocaboliFatti, 1) << giocatori;
+        EXPECT_EQ(lx->partita().penalita, 0) << giocatori;
+        EXPECT_EQ(lx->partita().giocatore(2).punti, giocatori == 1 ? 0 : 1) << giocatori;
     }
 }
 
-TEST_F(Partita, LaLuceProsegueTraLeParoleESiFermaSullInvito)
+TEST_F(InPartita, LaLuceProsegueTraLeParoleESiFermaSullInvito)
 {
     avvia(vocabolario(20));
     b.casuale.valori = {0.0, 5.0 / 12}; // the first word's right box is box 5, the next ones box 0
     inizia();
     giusta(13);
     tick();
-    EXPECT_EQ(lx->s.evidenziata, 6); // on from where the last word's light stood
+    EXPECT_EQ(lx->partita().evidenziata, 6); // on from where the last word's light stood
     EXPECT_EQ(accesa().back, colori::giallo);
 
     // After the game, a new one asked for and given up: the prompt stays, and with it the
@@ -240,19 +255,17 @@ TEST_F(Partita, LaLuceProsegueTraLeParoleESiFermaSullInvito)
     lascia.annulla = true;
     scelte = {lascia};
     lx->tasto('x');
-    for (auto& c : lx->m.sign)
-        c.visible = true;
-    const int prima = lx->s.evidenziata;
-    const QString tempo = lx->m.Lab[1].text;
+    const int prima = lx->partita().evidenziata;
+    const QString tempo = lx->modello().Lab[1].text;
     orologio.avanza(2000);
     tick();
-    EXPECT_EQ(lx->s.evidenziata, prima);
-    EXPECT_NE(lx->m.Lab[1].text, tempo);
-    for (const auto& c : lx->m.sign)
+    EXPECT_EQ(lx->partita().evidenziata, prima);
+    EXPECT_NE(lx->modello().Lab[1].text, tempo);
+    for (const auto& c : lx->modello().sign)
         EXPECT_NE(c.back, colori::giallo);
 }
 
-TEST_F(Partita, RinunciareAzzeraVocabolifattiEFinita)
+TEST_F(InPartita, RinunciareAzzeraVocabolifattiEFinita)
 {
     avvia(vocabolario(20));
     Scelte lascia;
@@ -262,23 +275,23 @@ TEST_F(Partita, RinunciareAzzeraVocabolifattiEFinita)
     giusta(13);
     scelte = {lascia};
     lx->clickParola(); // mid-game: the game goes on, counting again from 0
-    EXPECT_EQ((std::array{lx->s.vocabolifatti, lx->s.finita, lx->s.turnoaperto}), (std::array{0, 0, 1}));
-    EXPECT_EQ(lx->s.totalevocaboli, 10);
-    EXPECT_TRUE(lx->m.Timer1.enabled);
+    EXPECT_EQ((std::array{lx->partita().vocaboliFatti, static_cast<int>(lx->partita().fase == Fase::Chiusura), static_cast<int>(lx->partita().turnoAperto)}), (std::array{0, 0, 1}));
+    EXPECT_EQ(lx->partita().totaleVocaboli, 10);
+    EXPECT_TRUE(lx->modello().Timer1.enabled);
 
     for (int k = 0; k < 10; ++k)
         giusta(13);
-    ASSERT_TRUE(lx->s.finita);
-    const QString tempo = lx->m.Lab[1].text;
+    ASSERT_TRUE((lx->partita().fase == Fase::Chiusura));
+    const QString tempo = lx->modello().Lab[1].text;
     scelte = {lascia};
     lx->clickParola(); // after the end: no longer over, so the clock runs again
-    EXPECT_EQ((std::array{lx->s.vocabolifatti, lx->s.finita}), (std::array{0, 0}));
+    EXPECT_EQ((std::array{lx->partita().vocaboliFatti, static_cast<int>(lx->partita().fase == Fase::Chiusura)}), (std::array{0, 0}));
     orologio.avanza(5000);
     tick();
-    EXPECT_NE(lx->m.Lab[1].text, tempo);
+    EXPECT_NE(lx->modello().Lab[1].text, tempo);
 }
 
-TEST_F(Partita, LaSecondaPartitaRitrovaElencoMusicaEIstruzioneNera)
+TEST_F(InPartita, LaSecondaPartitaRitrovaElencoMusicaEIstruzioneNera)
 {
     b.file.metti(QStringLiteral("vocpers.txt"), vocabolario(20));
     avvia(vocabolario(20));
@@ -287,9 +300,9 @@ TEST_F(Partita, LaSecondaPartitaRitrovaElencoMusicaEIstruzioneNera)
     personale.musica = 1;
     personale.giocatori = 2;
     inizia(personale);
-    EXPECT_EQ(lx->s.filecaricato, "vocpers.txt");
+    EXPECT_EQ(lx->partita().fileCaricato, "vocpers.txt");
     sbagliata('0');
-    ASSERT_EQ(lx->m.Label1.fore, colori::bianco);
+    ASSERT_EQ(lx->modello().Label1.fore, colori::bianco);
 
     scelte = {personale};
     lx->clickParola();
@@ -297,11 +310,11 @@ TEST_F(Partita, LaSecondaPartitaRitrovaElencoMusicaEIstruzioneNera)
     EXPECT_EQ(w.Chfreq[0].value, 1);
     EXPECT_FALSE(w.Frame3.visible);
     EXPECT_EQ(w.musica.value, 1);
-    EXPECT_EQ(lx->m.Label1.text, "Caesar: tasto 1. Cicero: tasto 0. Per interrompere: Esc.");
-    EXPECT_EQ(lx->m.Label1.fore, colori::nero);
+    EXPECT_EQ(lx->modello().Label1.text, "Caesar: tasto 1. Cicero: tasto 0. Per interrompere: Esc.");
+    EXPECT_EQ(lx->modello().Label1.fore, colori::nero);
 }
 
-TEST_F(Partita, LaRichiestaDiUnaPartitaDentroUnTickAspettaCheFinisca)
+TEST_F(InPartita, LaRichiestaDiUnaPartitaDentroUnTickAspettaCheFinisca)
 {
     avvia(vocabolario(20));
     inizia();
@@ -314,9 +327,9 @@ TEST_F(Partita, LaRichiestaDiUnaPartitaDentroUnTickAspettaCheFinisca)
     int ticksDietro = -1;
     b.finestre.impostazioni = [this, ok = b.finestre.impostazioni, &ticksDietro](Impostazioni& imp) {
         // Behind the window the board goes on ticking.
-        const int prima = lx->s.fotogramma;
+        const int prima = lx->partita().fotogramma;
         tick();
-        ticksDietro = (lx->s.fotogramma - prima + 5) % 5;
+        ticksDietro = (lx->partita().fotogramma - prima + 5) % 5;
         ok(imp);
     };
     tick();
@@ -327,5 +340,38 @@ TEST_F(Partita, LaRichiestaDiUnaPartitaDentroUnTickAspettaCheFinisca)
     b.eventi.eseguiDopo();
     EXPECT_EQ(viste.size(), 2u);
     EXPECT_EQ(ticksDietro, 1);
-    EXPECT_EQ(lx->s.turnoaperto, 1);
+    EXPECT_EQ(lx->partita().turnoAperto, 1);
+}
+
+TEST_F(InPartita, RinunciaDopoTroppoPocheParoleLasciaIlTabelloneFermo)
+{
+    // Too few words, then Esc in the settings window shown again: the board stays as the
+    // refused set-up left it, its timer off. Keys do nothing there; the word and the menu
+    // open the settings window again.
+    avvia(vocabolario(3));
+    Scelte lascia;
+    lascia.annulla = true;
+    scelte = {Scelte{}, lascia};
+    lx->tasto(13);
+    EXPECT_EQ(b.finestre.impostazioniMostrate, 2);
+    EXPECT_EQ(boxMostrati(), QStringList{"Solo  3 vocaboli selezionati!"});
+    const auto& m = lx->modello();
+    EXPECT_EQ(m.Parola.text, "Vocaboli n. 3");
+    EXPECT_FALSE(m.Timer1.enabled);
+    EXPECT_NE(m.Timer1.interval, 1000);
+    EXPECT_TRUE(m.windowShown);
+    EXPECT_EQ(lx->partita().fase, Fase::Gioco);
+
+    for (int codice : {13, 32, int('a'), int('0')})
+        lx->tasto(codice);
+    tick();
+    EXPECT_EQ(b.finestre.impostazioniMostrate, 2);
+    EXPECT_EQ(m.Parola.text, "Vocaboli n. 3");
+
+    scelte = {lascia};
+    lx->clickParola();
+    EXPECT_EQ(b.finestre.impostazioniMostrate, 3);
+    scelte = {Scelte{}, lascia};
+    lx->menuImposta(); // the same choices: 3 words, refused, then the window once more
+    EXPECT_EQ(b.finestre.impostazioniMostrate, 5);
 }

@@ -279,7 +279,7 @@ TEST(Progressi, FileGuastoMessoDaParteEMaiSovrascritto)
 }
 
 // A whole game through the rules, with the review listening too.
-TEST_F(Partita, LaPartitaArrivaAlRegistroDelPersonaggio)
+TEST_F(InPartita, LaPartitaArrivaAlRegistroDelPersonaggio)
 {
     ScrittoreInDisparte scrittore{b.file, ScrittoreInDisparte::Filo::Chiamante};
     FakeCalendario cal;
@@ -287,12 +287,12 @@ TEST_F(Partita, LaPartitaArrivaAlRegistroDelPersonaggio)
     Progressi progressi(b.file, scrittore, cal);
     OsservatoriPartita tutti{&ripasso, &progressi};
     avvia(vocabolario(20));
-    lx->osservatore = &tutti;
+    lx->osserva(&tutti);
     inizia();
     sbagliata(13);
     for (int k = 0; k < 10; ++k)
         giusta(13);
-    ASSERT_TRUE(lx->s.finita);
+    ASSERT_EQ(lx->partita().fase, Fase::Chiusura);
     const ProfiloProgressi& cicero = progressi.dati().profili[1];
     ASSERT_EQ(cicero.voci.size(), 1); // random numbers are 0: always verbum1
     EXPECT_EQ(cicero.voci[0].parola, "verbum1");

@@ -159,12 +159,12 @@ TEST(FileRipasso, TestiCheIlGiocoNonScriverebbe)
 }
 
 // A whole one-player game with deliberate mistakes; random numbers pick the words.
-TEST_F(Partita, UnaPartitaConErroriNotiDaIlRipassoNoto)
+TEST_F(InPartita, UnaPartitaConErroriNotiDaIlRipassoNoto)
 {
     ScrittoreInDisparte scrittore{b.file, ScrittoreInDisparte::Filo::Chiamante};
     Ripasso ripasso(b.file, scrittore);
     avvia(vocabolario(20));
-    lx->osservatore = &ripasso;
+    lx->osserva(&ripasso);
     auto prossima = [&](int k) { b.casuale.valori = {(k + 0.5) / 20}; }; // the next word drawn is verbum(k+1)
 
     prossima(2);
@@ -178,7 +178,7 @@ TEST_F(Partita, UnaPartitaConErroriNotiDaIlRipassoNoto)
         giusta(13); // verbum1 from here on: random numbers are 0
     EXPECT_TRUE(b.file.scritti.isEmpty()); // nothing written while playing
     giusta(13);
-    ASSERT_TRUE(lx->s.finita);
+    ASSERT_TRUE((lx->partita().fase == Fase::Chiusura));
 
     const auto& d = ripasso.dati();
     EXPECT_EQ(parole(d.ultima), (QStringList{"verbum3:2", "verbum5:1"}));
@@ -195,12 +195,12 @@ TEST_F(Partita, UnaPartitaConErroriNotiDaIlRipassoNoto)
     EXPECT_TRUE(riletto.avvisi().isEmpty());
 }
 
-TEST_F(Partita, DueGiocatoriOgnunoIlSuo)
+TEST_F(InPartita, DueGiocatoriOgnunoIlSuo)
 {
     ScrittoreInDisparte scrittore{b.file, ScrittoreInDisparte::Filo::Chiamante};
     Ripasso ripasso(b.file, scrittore);
     avvia(vocabolario(20));
-    lx->osservatore = &ripasso;
+    lx->osserva(&ripasso);
     Scelte due;
     due.giocatori = 2;
     inizia(due);
@@ -210,7 +210,7 @@ TEST_F(Partita, DueGiocatoriOgnunoIlSuo)
     sbagliata('0');
     for (int k = 0; k < 6; ++k)
         giusta('1');
-    ASSERT_TRUE(lx->s.finita);
+    ASSERT_TRUE((lx->partita().fase == Fase::Chiusura));
     const auto& d = ripasso.dati();
     EXPECT_EQ(parole(d.ultima), (QStringList{"verbum1:2", "verbum1:1"}));
     EXPECT_EQ((QList<int>{d.ultima[0].giocatore, d.ultima[1].giocatore}), (QList<int>{1, 2}));
@@ -218,12 +218,12 @@ TEST_F(Partita, DueGiocatoriOgnunoIlSuo)
     EXPECT_EQ(parole(d.tutte), QStringList{"verbum1:3"});
 }
 
-TEST_F(Partita, UnaPartitaLasciataAMetaContaFinDoveArrivata)
+TEST_F(InPartita, UnaPartitaLasciataAMetaContaFinDoveArrivata)
 {
     ScrittoreInDisparte scrittore{b.file, ScrittoreInDisparte::Filo::Chiamante};
     Ripasso ripasso(b.file, scrittore);
     avvia(vocabolario(20));
-    lx->osservatore = &ripasso;
+    lx->osserva(&ripasso);
     inizia();
     sbagliata(13);
     lx->clickParola(); // a new game on top of this one

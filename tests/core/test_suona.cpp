@@ -1,5 +1,6 @@
 // The sound routines through recording channels: which commands reach which channel.
 #include "fakes.h"
+#include "sound/sonoro.h"
 
 #include <gtest/gtest.h>
 
@@ -10,17 +11,14 @@ namespace {
 
 struct Suona : ::testing::Test {
     Banco banco;
-    std::unique_ptr<Lexorio> L = banco.lexorio();
+    Sonoro S{banco.canali.crea()};
     CanaliRegistrati& c = banco.canali;
     QStringList& log = *banco.canali.log;
+    bool conMusica = false;
 
     void SetUp() override
     {
-        for (CanaleRegistrato* k : {c.musica, c.right, c.wrong, c.vittoria})
-            k->apri();
-        // Wired as start-up wires it: only the victory channel reports its end.
-        c.vittoria->setNotifica(true);
-        c.vittoria->setFinePlay([this](int esito) { L->fineVittoria(esito); });
+        S.apri([this](int esito) { S.fine(esito, conMusica); });
         log.clear();
     }
 };
@@ -29,62 +27,75 @@ struct Suona : ::testing::Test {
 
 TEST_F(Suona, OgniEffettoRiparteDalPrincipioSulSuoCanale)
 {
-    L->s.consuoni = -1;
-    L->suona(QStringLiteral("Right"));
-    L->suona(QStringLiteral("Wrong"));
-    L->suona(QStringLiteral("Vittoria"));
-    L->s.consuoni = 1;
-    L->suona(QStringLiteral("Right")); // again while the first still plays: rewound, not left alone
+    S.suona(Effetto::Right);
+    S.suona(Effetto::Wrong);
+    S.suona(Effetto::Vittoria);
+    S.suona(Effetto::Right); // again while the first still plays: rewound, not left alone
     EXPECT_EQ(log, QStringList({"Right.wav Prev", "Right.wav Play", "Wrong.wav Prev", "Wrong.wav Play",
                                 "Vittoria.wav Prev", "Vittoria.wav Play", "Right.wav Prev", "Right.wav Play"}));
 }
 
-TEST_F(Suona, NomiSbagliatiOSuoniSpentiNonToccanoNulla)
+TEST_F(Suona, ApreTuttiICanaliEAscoltaSoloVittoriaEMusica)
 {
-    L->s.consuoni = 0;
-    for (const char* n : {"Right", "Wrong", "Vittoria"})
-        L->suona(QString::fromLatin1(n));
-    L->s.consuoni = -1;
-    for (const char* n : {"right", "WRONG", "vittoria", "Right ", "", "musica"})
-        L->suona(QString::fromLatin1(n));
-    EXPECT_TRUE(log.isEmpty()) << log.join(QLatin1Char('|')).toStdString();
+    Banco b;
+    Sonoro s{b.canali.crea()};
+    s.apri([](int) {});
+    for (CanaleRegistrato* k : {b.canali.musica, b.canali.right, b.canali.wrong, b.canali.vittoria})
+        EXPECT_TRUE(k->aperto);
+    EXPECT_TRUE(b.canali.vittoria->notifica && b.canali.musica->notifica);
+    EXPECT_FALSE(b.canali.right->notifica || b.canali.wrong->notifica);
 }
 
+TEST_F(Suona, SuoniSpentiNonToccanoNulla)
+{
+    // The game's own switch: a whole game without sounds reaches no effect channel.
+    Banco b;
+    QByteArray voci = "1;1;primus;primo\r\n";
+    for (int i = 0; i < 12; ++i)
+        voci += "1;1;verbum" + QByteArray::number(i) + ";parola" + QByteArray::number(i) + "\r\n";
+    b.file.metti("vocaboli.txt", voci);
+    b.file.metti("lexorio.ini", "Suoni:    0\r\n");
+    auto lx = b.lexorio();
+    lx->avvio();
+    b.finestre.impostazioni = [](Impostazioni& imp) { imp.okay_Click(0); };
+    lx->tasto(13);
+    for (int i = 0; i < 40; ++i) {
+        lx->Timer1_Timer();
+        lx->tasto(13);
+    }
+    for (const QString& riga : *b.canali.log)
+        EXPECT_TRUE(riga.startsWith("musica.mid") || riga.endsWith("Open")) << riga.toStdString();
+}
 TEST_F(Suona, CanaleNonApertoNonFermaIlGioco)
 {
     c.wrong->chiudi();
     c.wrong->apribile = false;
     log.clear();
-    L->s.consuoni = -1;
-    L->suona(QStringLiteral("Wrong"));
-    L->suona(QStringLiteral("Right"));
+    S.suona(Effetto::Wrong);
+    S.suona(Effetto::Right);
     EXPECT_EQ(log, QStringList({"Wrong.wav Prev", "Wrong.wav Play", "Right.wav Prev", "Right.wav Play"}));
     EXPECT_EQ(c.wrong->modo(), 0);
 }
 
 TEST_F(Suona, MusicaSegueLInterruttore)
 {
-    L->s.conmusica = -1;
-    L->aggiornamusica(); // stopped: starts from the beginning
+    S.aggiornaMusica(true); // stopped: starts from the beginning
     EXPECT_EQ(log, QStringList({"musica.mid Close", "musica.mid Open", "musica.mid Prev", "musica.mid Play"}));
     ASSERT_EQ(c.musica->modo(), kModoInRiproduzione);
 
     log.clear();
-    L->s.conmusica = 1;
-    L->aggiornamusica(); // playing: left where it is
+    S.aggiornaMusica(true); // playing: left where it is
     EXPECT_TRUE(log.isEmpty());
 
-    L->s.conmusica = 0;
-    L->aggiornamusica(); // switched off: stops at once, nothing reopened
+    S.aggiornaMusica(false); // switched off: stops at once, nothing reopened
     EXPECT_EQ(log, QStringList({"musica.mid Close"}));
     EXPECT_NE(c.musica->modo(), kModoInRiproduzione);
 
     log.clear();
-    L->s.conmusica = -1;
-    L->aggiornamusica();
+    S.aggiornaMusica(true);
     c.musica->termina(); // ended by itself: the next call restarts it
     log.clear();
-    L->aggiornamusica();
+    S.aggiornaMusica(true);
     EXPECT_EQ(log, QStringList({"musica.mid Close", "musica.mid Open", "musica.mid Prev", "musica.mid Play"}));
 }
 
@@ -94,18 +105,16 @@ TEST_F(Suona, MusicaMancanteRestaMuta)
     c.musica->chiudi();
     c.musica->apribile = false;
     log.clear();
-    L->s.conmusica = -1;
-    L->aggiornamusica();
-    L->aggiornamusica();
+    S.aggiornaMusica(true);
+    S.aggiornaMusica(true);
     EXPECT_EQ(log.size(), 8);
     EXPECT_NE(c.musica->modo(), kModoInRiproduzione);
 }
 
 TEST_F(Suona, FineDellaVittoriaAvviaLaMusicaSoloSeCompletata)
 {
-    L->s.consuoni = -1;
-    L->s.conmusica = -1;
-    L->suona(QStringLiteral("Vittoria"));
+    conMusica = true;
+    S.suona(Effetto::Vittoria);
     c.vittoria->termina(kEsitoSostituito);
     c.vittoria->termina(kEsitoInterrotto);
     EXPECT_NE(c.musica->modo(), kModoInRiproduzione);
@@ -114,7 +123,7 @@ TEST_F(Suona, FineDellaVittoriaAvviaLaMusicaSoloSeCompletata)
     EXPECT_EQ(c.musica->modo(), kModoInRiproduzione);
 
     // Music off: a completed victory leaves it silent.
-    L->s.conmusica = 0;
+    conMusica = false;
     log.clear();
     c.vittoria->termina(kEsitoCompletato);
     EXPECT_EQ(log, QStringList({"musica.mid Close"}));

@@ -94,14 +94,21 @@ TEST_F(Vista, TastiEClic)
     QTest::mouseClick(label1, Qt::LeftButton);
     EXPECT_EQ(banco.box.mostrati.size(), 2u);
 
-    // A click on a quote label does nothing; one on its balloon acts as Enter.
-    lex->m.battuta[1].visible = lex->m.fumetto[1].visible = true;
-    vista->rispecchia();
-    QTest::mouseClick(pezzo("battuta1"), Qt::LeftButton);
-    EXPECT_EQ(banco.finestre.impostazioniMostrate, 0);
-    QTest::mouseClick(pezzo("fumetto1"), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(banco.finestre.impostazioniMostrate, 1);
-    lex->m.battuta[1].visible = lex->m.fumetto[1].visible = false;
+    // A click on a quote label does nothing; one on its balloon acts as Enter. Shown on a
+    // staged board whose events reach the same rules.
+    {
+        LexorioModel allestito = lex->modello();
+        allestito.battuta[1].visible = allestito.fumetto[1].visible = true;
+        ui::LexorioView palco(*lex, allestito);
+        palco.rispecchia();
+        auto* battuta = palco.findChild<QWidget*>(QStringLiteral("battuta1"));
+        auto* fumetto = palco.findChild<QWidget*>(QStringLiteral("fumetto1"));
+        ASSERT_TRUE(battuta && fumetto);
+        QTest::mouseClick(battuta, Qt::LeftButton);
+        EXPECT_EQ(banco.finestre.impostazioniMostrate, 0);
+        QTest::mouseClick(fumetto, Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_EQ(banco.finestre.impostazioniMostrate, 1);
+    }
     vista->rispecchia();
 
     // Any other key on the start prompt opens the settings window.
@@ -141,7 +148,7 @@ TEST_F(Vista, LaSchermataInizialeHaLeSueImmaginiPronte)
             continue;
         const Elemento& e = p->elemento();
         QStringList ids{e.picture};
-        if (&e == &lex->m.foto1 || &e == &lex->m.foto2)
+        if (&e == &lex->modello().foto1 || &e == &lex->modello().foto2)
             for (int k = 1; k <= 6; ++k)
                 ids << imp.foto[static_cast<std::size_t>(k)].picture;
         for (const QString& id : ids)
@@ -241,7 +248,7 @@ TEST_F(VistaPartita, IlTimerSpentoNonBattePiuEIlBoxStaSopraLaFinestra)
     tutte.classi = {0, 1, 1, 0, 0};
     scelte = {tutte};
     QTest::keyClick(vista.get(), Qt::Key_Return);
-    ASSERT_EQ(lex->s.turnoaperto, 1);
+    ASSERT_EQ(lex->partita().turnoAperto, 1);
     EXPECT_TRUE(vista->timer().isActive());
     EXPECT_EQ(pezzo("Parola")->cursor().shape(), Qt::ArrowCursor); // the default pointer from the first game on
 
@@ -254,7 +261,7 @@ TEST_F(VistaPartita, IlTimerSpentoNonBattePiuEIlBoxStaSopraLaFinestra)
     banco.box.quandoMostrato = [&](const BoxMostrato&) {
         finestraVisibile = vista->isVisible();
         timerAttivo = vista->timer().isActive();
-        evidenziata = lex->s.evidenziata;
+        evidenziata = lex->partita().evidenziata;
         // A tick the platform had already queued finds the timer switched off and does nothing.
         QMetaObject::invokeMethod(&vista->timer(), "timeout");
     };
@@ -263,7 +270,7 @@ TEST_F(VistaPartita, IlTimerSpentoNonBattePiuEIlBoxStaSopraLaFinestra)
     EXPECT_EQ(banco.box.mostrati[0].testo, "Solo  8 vocaboli selezionati!");
     EXPECT_TRUE(finestraVisibile);
     EXPECT_FALSE(timerAttivo);
-    EXPECT_EQ(lex->s.evidenziata, evidenziata);
+    EXPECT_EQ(lex->partita().evidenziata, evidenziata);
 }
 
 TEST_F(VistaPartita, PuntatoriCifreEFacciaDeiPulsanti)
@@ -275,19 +282,22 @@ TEST_F(VistaPartita, PuntatoriCifreEFacciaDeiPulsanti)
 
     // Counts that grow with the run keep every digit.
     QTest::keyClick(vista.get(), Qt::Key_Return);
-    lex->s.penalita = 12345;
-    lex->s.vocabolifatti = 51;
-    lex->s.totalevocaboli = 50;
-    lex->mostrapunti();
-    lex->m.Lab[1].text = QStringLiteral("Tempo: 23:59:59");
-    vista->rispecchia();
-    for (const char* nome : {"Lab1", "Lab2", "Labverbi"}) {
-        auto* p = dynamic_cast<ui::Pezzo*>(pezzo(nome));
-        ASSERT_NE(p, nullptr);
-        const QString testo = nome == QLatin1String("Lab2") ? lex->m.Lab[2].text
-                              : nome == QLatin1String("Lab1") ? lex->m.Lab[1].text : lex->m.Labverbi.text;
-        EXPECT_LE(QFontMetricsF(p->fontTesto()).horizontalAdvance(testo), p->areaTesto().width()) << qPrintable(testo);
-        EXPECT_LE(p->geometry().right(), pezzo("Cornice")->width()) << nome; // and the panel does not cut it
+    {
+        LexorioModel allestito = lex->modello();
+        allestito.Lab[2].text = QStringLiteral("Penalità: 12345");
+        allestito.Labverbi.text = QStringLiteral("Vocaboli 51 su 50");
+        allestito.Lab[1].text = QStringLiteral("Tempo: 23:59:59");
+        ui::LexorioView palco(*lex, allestito);
+        palco.rispecchia();
+        for (const char* nome : {"Lab1", "Lab2", "Labverbi"}) {
+            auto* p = palco.findChild<ui::Pezzo*>(QLatin1String(nome));
+            ASSERT_NE(p, nullptr);
+            const QString testo = nome == QLatin1String("Lab2") ? allestito.Lab[2].text
+                                  : nome == QLatin1String("Lab1") ? allestito.Lab[1].text : allestito.Labverbi.text;
+            EXPECT_LE(QFontMetricsF(p->fontTesto()).horizontalAdvance(testo), p->areaTesto().width()) << qPrintable(testo);
+            // and the panel does not cut it
+            EXPECT_LE(p->geometry().right(), palco.findChild<QWidget*>(QStringLiteral("Cornice"))->width()) << nome;
+        }
     }
 
     // An unlit box shows the platform's button face, whatever the style makes of it.
@@ -295,7 +305,7 @@ TEST_F(VistaPartita, PuntatoriCifreEFacciaDeiPulsanti)
     QPalette pal = prima;
     pal.setColor(QPalette::Button, QColor(10, 200, 30));
     QApplication::setPalette(pal);
-    lex->m.sign[0].back = colori::buttonFace;
+    ASSERT_EQ(lex->modello().sign[0].back, colori::buttonFace); // no tick yet: nothing lit
     vista->rispecchia();
     const QImage casella = pezzo("sign0")->grab().toImage();
     QApplication::setPalette(prima);

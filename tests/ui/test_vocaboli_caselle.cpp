@@ -2,7 +2,8 @@
 // drawn whole in the word label, measured with the real font the board draws them in.
 #include "board/ui/caselle.h"
 #include "core/fakes.h"
-#include "shell/ui/lexorioview.h"
+#include "shell/presentatore.h"
+#include "shell/ui/pezzo.h"
 #include "shell/ui/porteqt.h"
 #include "vocab/caricamento.h"
 #include "vocab/controllo.h"
@@ -38,35 +39,27 @@ TEST(VocaboliSpediti, OgniTraduzioneEntraNellaCasella)
 TEST(VocaboliSpediti, OgniParolaSiVedeIntera)
 {
     // The word's size chosen by the rules with the real measure, then drawn by the board's own label.
-    Banco b;
     ui::MisureQt misure;
-    Porte porte{b.orologio, b.casuale, b.box, b.eventi, b.uscita, misure, b.file, b.finestre};
-    Lexorio lx(porte, b.canali.crea());
-    lx.s.numcaselle = 12;
-    ui::LexorioView vista(lx);
-    auto* parola = dynamic_cast<ui::Pezzo*>(vista.findChild<QWidget*>(QStringLiteral("Parola")));
-    ASSERT_NE(parola, nullptr);
+    Presentatore p(misure);
+    ui::Pezzo parola(p.modello().Parola, {ui::fontParola(14), Qt::AlignCenter, false, false}, nullptr);
 
     int rimpicciolite = 0;
     for (const char* nome : {"vocaboli.txt", "vocpers.txt"}) {
         Vocabolario v;
         caricaVocaboli(spedito(nome), v);
         for (int i = 0; i <= v.ultimovoc; ++i) {
-            lx.liste.vocabolo = {v.righe[static_cast<std::size_t>(i)].parola};
-            lx.liste.traduzione = {QStringLiteral("-")};
-            lx.liste.categoria = {QStringLiteral("1")};
-            lx.preparaparola();
-            parola->rispecchia();
-            const QString& testo = lx.m.Parola.text;
-            const QFontMetricsF fm(parola->fontTesto());
-            const QRectF area(parola->areaTesto());
+            p.parola(v.righe[static_cast<std::size_t>(i)].parola);
+            parola.rispecchia();
+            const QString& testo = p.modello().Parola.text;
+            const QFontMetricsF fm(parola.fontTesto());
+            const QRectF area(parola.areaTesto());
             // Where drawText lays the line out, and where its ink falls.
             const QRectF riga = fm.boundingRect(area, Qt::AlignCenter, testo);
             const QRectF inchiostro = fm.boundingRect(testo).translated(riga.left(), 0);
             EXPECT_TRUE(area.left() <= std::min(riga.left(), inchiostro.left())
                         && std::max(riga.right(), inchiostro.right()) <= area.right())
-                << nome << ": \"" << qPrintable(testo) << "\" at " << lx.m.Parola.fontSize << " points";
-            rimpicciolite += lx.m.Parola.fontSize < 14;
+                << nome << ": \"" << qPrintable(testo) << "\" at " << p.modello().Parola.fontSize << " points";
+            rimpicciolite += p.modello().Parola.fontSize < 14;
         }
     }
     EXPECT_GT(rimpicciolite, 0); // the long words are there: the shrinking is what this checks

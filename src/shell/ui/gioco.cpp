@@ -40,7 +40,7 @@ Gioco::Gioco(QStringList cartelleAudio)
 {
     ripasso_.carica();
     progressi_.carica();
-    lexorio_.osservatore = &osservatori_;
+    lexorio_.osserva(&osservatori_);
     box_.setGenitore(&vista_);
     finestre_.genitore = &vista_;
     finestre_.dopo = [this] { vista_.rispecchia(); };

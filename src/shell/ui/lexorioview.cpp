@@ -47,9 +47,9 @@ Pezzo* LexorioView::pezzo(const Elemento& e, const QString& nome, Stile stile, Q
     return p;
 }
 
-LexorioView::LexorioView(Lexorio& regole) : r_(regole)
+LexorioView::LexorioView(Lexorio& regole, const LexorioModel& modello) : r_(regole), m_(modello)
 {
-    auto& m = r_.m;
+    const auto& m = m_;
     setWindowTitle(m.caption);
 
     tabellone_ = new QWidget(this);
@@ -129,7 +129,7 @@ LexorioView::LexorioView(Lexorio& regole) : r_(regole)
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] {
         // Switched off by the rules since the last mirror (before a box, say): no tick more.
-        if (!r_.m.Timer1.enabled) {
+        if (!m_.Timer1.enabled) {
             timer_.stop();
             return;
         }
@@ -141,7 +141,7 @@ LexorioView::LexorioView(Lexorio& regole) : r_(regole)
 
 void LexorioView::rispecchia()
 {
-    auto& m = r_.m;
+    const auto& m = m_;
     for (Pezzo* p : diTabellone_)
         p->rispecchia();
     for (Pezzo* p : diFrame1_)

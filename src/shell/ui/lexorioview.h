@@ -13,7 +13,9 @@ namespace lex::ui {
 
 class LexorioView : public QMainWindow {
 public:
-    explicit LexorioView(Lexorio& regole);
+    explicit LexorioView(Lexorio& regole) : LexorioView(regole, regole.modello()) {}
+    // Events to the rules, a picture of another model: for showing a staged board.
+    LexorioView(Lexorio& regole, const LexorioModel& modello);
 
     void rispecchia();        // the model's state onto the widgets
     void ridisegnaSubito();   // mirror and paint now, before a pause that lets no event run
@@ -32,6 +34,7 @@ private:
                  std::function<void()> click = {});
 
     Lexorio& r_;
+    const LexorioModel& m_;
     QWidget* tabellone_;
     QTimer timer_;
     Pezzo* frame1_ = nullptr;
