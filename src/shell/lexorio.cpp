@@ -81,8 +81,9 @@ void Lexorio::menuRipasso()
 
 void Lexorio::menuTesto()
 {
-    if (porte.finestre.mostraTesto() && s.filecaricato == QLatin1String("vocpers.txt"))
-        s.filecaricato.clear();
+    // As with the review: a list saved there is read again by the next game that plays it.
+    if (porte_.finestre.mostraTesto() && p_.fileCaricato == QLatin1String("vocpers.txt"))
+        p_.fileCaricato.clear();
 }
 
 void Lexorio::chiusura()
