@@ -14,7 +14,7 @@ tools/install-deps.sh --ci
 secondi=${LEXORIO_FUZZ_SECONDS:-60}
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-      -DLEXORIO_FUZZ=ON > /dev/null
+      -DLEXORIO_FUZZ=ON -DLEXORIO_WERROR="$([ -n "${CI:-}" ] && echo ON || echo OFF)" > /dev/null
 cmake --build build-fuzz --target fuzz
 
 if [ $# -gt 0 ]; then

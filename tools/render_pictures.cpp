@@ -1,7 +1,7 @@
 // Renders every picture to PNG at 1x/2x/4x and builds a contact sheet, to look at the artwork; checks that
 // every file parses, that the column pieces meet and that grounds and surrounds are what the board expects.
-// Build: g++ -std=c++20 -fPIC tools/render_pictures.cpp -o /tmp/render_pictures $(pkg-config --cflags --libs Qt6Gui Qt6Svg)
-// Run:   QT_QPA_PLATFORM=offscreen /tmp/render_pictures assets/pictures /tmp/pictures
+// Built with the game (target render_pictures).
+// Run:   QT_QPA_PLATFORM=offscreen build/render_pictures assets/pictures /tmp/pictures
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>

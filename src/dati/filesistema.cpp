@@ -30,7 +30,12 @@ QString FileSistema::assoluto(const QString& percorso)
 {
     if (QDir::isAbsolutePath(percorso))
         return QDir::cleanPath(percorso);
-    return QDir::cleanPath(QDir::fromNativeSeparators(cartellaCorrente()) + QLatin1Char('/') + percorso);
+    const QString corrente = cartellaCorrente();
+    // A working directory removed under the game has no name any more: the path stays relative
+    // (and its writes fail there), never "/name" at the root.
+    if (corrente.isEmpty())
+        return percorso;
+    return QDir::cleanPath(QDir::fromNativeSeparators(corrente) + QLatin1Char('/') + percorso);
 }
 
 } // namespace lex

@@ -39,7 +39,8 @@ public:
     std::optional<QByteArray> contenuto(const QString& percorso, QString& motivo);
     // Replaces a with a copy of da, all at once as scrivi does.
     bool copia(const QString& da, const QString& a, QString& motivo);
-    // Relative paths made absolute against the current directory of this moment.
+    // Relative paths made absolute against the current directory of this moment (left relative
+    // when the current directory has gone).
     QString assoluto(const QString& percorso);
 };
 

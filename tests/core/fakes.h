@@ -228,11 +228,7 @@ struct CanaliRegistrati {
 // fails, as on a disk; a failed write changes nothing.
 class FakeFileSistema : public FileSistema {
 public:
-    FakeFileSistema(QString cartella = QStringLiteral("/")) : corrente(std::move(cartella))
-    {
-        QString ignorato;
-        creaCartella(corrente, ignorato);
-    }
+    explicit FakeFileSistema(QString cartella = QStringLiteral("/"));
     std::map<QString, QByteArray> file;
     std::set<QString> cartelle{QStringLiteral("/")};
     std::set<QString> illeggibili;   // files whose reading fails
@@ -249,77 +245,14 @@ public:
     // Puts a file in place without counting it as a write; relative to corrente.
     void metti(const QString& p, const QByteArray& dati) { file[assoluto(p)] = dati; }
     bool ha(const QString& p) { return file.count(assoluto(p)) > 0; }
-    QByteArray di(const QString& p) { return file.count(assoluto(p)) ? file.at(assoluto(p)) : QByteArray(); }
+    QByteArray di(const QString& p) { return ha(p) ? file.at(assoluto(p)) : QByteArray(); }
 
-    bool esiste(const QString& p) override { return svaniti.count(p) || file.count(assoluto(p)) > 0; }
-    Lettura leggi(const QString& p, QByteArray& dati, QString& motivo, qint64 massimo = kSenzaLimite) override
-    {
-        const QString a = assoluto(p);
-        if (!file.count(a))
-            return Lettura::Assente;
-        if (illeggibili.count(p) || illeggibili.count(a) || cartelle.count(a)) {
-            motivo = QStringLiteral("Permission denied");
-            return Lettura::Illeggibile;
-        }
-        if (file.at(a).size() > massimo) {
-            motivo = QStringLiteral("File too large");
-            return Lettura::Illeggibile;
-        }
-        dati = file.at(a);
-        return Lettura::Letta;
-    }
-    bool scrivi(const QString& p, QByteArrayView dati, QString& motivo) override
-    {
-        scritti << p;
-        const QString a = assoluto(p);
-        const QString cartella = a.left(std::max<qsizetype>(a.lastIndexOf(QLatin1Char('/')), 1));
-        if (bloccati.count(p) || bloccati.count(a) || bloccati.count(cartella)) {
-            motivo = QStringLiteral("Read-only file system");
-            return false;
-        }
-        if (!cartelle.count(cartella)) {
-            motivo = QStringLiteral("No such file or directory");
-            return false;
-        }
-        if (pieno) {
-            motivo = QStringLiteral("No space left on device");
-            return false;
-        }
-        ++scritture;
-        file[a] = dati.toByteArray();
-        return true;
-    }
-    bool rinomina(const QString& da, const QString& a, QString& motivo) override
-    {
-        const QString origine = assoluto(da), destinazione = assoluto(a);
-        if (rinominaImpossibile || !file.count(origine) || file.count(destinazione)) {
-            motivo = QStringLiteral("Permission denied");
-            return false;
-        }
-        file[destinazione] = file.at(origine);
-        file.erase(origine);
-        return true;
-    }
-    bool creaCartella(const QString& p, QString& motivo) override
-    {
-        if (increabili.count(p) || file.count(p)) {
-            motivo = QStringLiteral("Permission denied");
-            return false;
-        }
-        for (qsizetype i = 1; i <= p.size(); ++i)
-            if (i == p.size() || p[i] == QLatin1Char('/'))
-                cartelle.insert(p.left(i));
-        return true;
-    }
-    bool entra(const QString& p, QString& motivo) override
-    {
-        if (inaccessibili.count(p) || !cartelle.count(p)) {
-            motivo = QStringLiteral("Permission denied");
-            return false;
-        }
-        corrente = p;
-        return true;
-    }
+    bool esiste(const QString& p) override;
+    Lettura leggi(const QString& p, QByteArray& dati, QString& motivo, qint64 massimo = kSenzaLimite) override;
+    bool scrivi(const QString& p, QByteArrayView dati, QString& motivo) override;
+    bool rinomina(const QString& da, const QString& a, QString& motivo) override;
+    bool creaCartella(const QString& p, QString& motivo) override;
+    bool entra(const QString& p, QString& motivo) override;
     QString cartellaCorrente() override { return corrente; }
 };
 

@@ -1,7 +1,6 @@
 #include "dati/disco/scritturaatomica.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -60,7 +59,9 @@ bool scriviTutto(int fd, QByteArrayView dati, qint64& scritti)
 
 QString scriviAtomicamente(const QString& percorso, QByteArrayView dati)
 {
-    const QByteArray destinazione = QFile::encodeName(QFileInfo(percorso).absoluteFilePath());
+    // Relative paths stay relative: the file beside goes into the same directory either way, and a
+    // working directory removed under the game makes the write fail instead of landing elsewhere.
+    const QByteArray destinazione = QFile::encodeName(percorso);
     QByteArray accanto;
     const int fd = creaAccanto(destinazione, accanto);
     if (fd < 0)
@@ -95,7 +96,9 @@ QString scriviAtomicamente(const QString& percorso, QByteArrayView dati)
         return motivo(errore);
     }
     // The renaming itself made durable; a directory that cannot be synced changes nothing of the above.
-    const QByteArray cartella = destinazione.left(destinazione.lastIndexOf('/') + 1);
+    QByteArray cartella = destinazione.left(destinazione.lastIndexOf('/') + 1);
+    if (cartella.isEmpty())
+        cartella = ".";
     const int dir = ::open(cartella.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
