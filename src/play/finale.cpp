@@ -48,6 +48,11 @@ void Lexorio::animazionefinale()
         } else if (p_.invito == Invito::Nessuno) {
             p_.invito = Invito::Ripartire;
             pres_.invito(p_.invito);
+            // A record of the game that could not be written is said here, once, where it
+            // interrupts nothing; with every record written the line stays empty as always.
+            if (osservatore_)
+                if (const QString motivo = osservatore_->mancataRegistrazione(); !motivo.isEmpty())
+                    pres_.istruzione(QStringLiteral("Partita non registrata: ") + motivo, colori::nero);
         }
     };
     if (!p_.giocatore(1).bloccato)

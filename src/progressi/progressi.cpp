@@ -122,4 +122,15 @@ void Progressi::salva()
         scrittore_.scrivi(QString::fromLatin1(kFileProgressi), [copia = dati_] { return testoProgressi(copia); });
 }
 
+QString Progressi::mancataRegistrazione()
+{
+    const int fallite = scrittore_.fallite();
+    if (fallite == falliteDette_)
+        return {};
+    falliteDette_ = fallite;
+    const QString motivo = scrittore_.ultimoErrore();
+    // A later write that worked makes the earlier failure moot.
+    return motivo;
+}
+
 } // namespace lex

@@ -62,6 +62,7 @@ public:
                        const QString& frequenza) override;
     void rispostaGiudicata(int giocatore, const QString& scelta, bool esatta) override;
     void partitaFinita() override;
+    QString mancataRegistrazione() override;
 
 private:
     struct Giocatore {
@@ -79,6 +80,7 @@ private:
     std::array<Giocatore, 3> giocatori_; // 1 right, 2 left
     bool inCorso_ = false;
     QString avvisoLettura_;
+    int falliteDette_ = 0; // failed writes already told after a game
     bool nonScrivere_ = false;
 };
 

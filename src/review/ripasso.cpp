@@ -393,4 +393,15 @@ void Ripasso::chiudiInCorso()
         scrittore_.scrivi(QString::fromLatin1(kFileRipasso), [copia = dati_] { return testoRipasso(copia); });
 }
 
+QString Ripasso::mancataRegistrazione()
+{
+    const int fallite = scrittore_.fallite();
+    if (fallite == falliteDette_)
+        return {};
+    falliteDette_ = fallite;
+    const QString motivo = scrittore_.ultimoErrore();
+    // A later write that worked makes the earlier failure moot.
+    return motivo;
+}
+
 } // namespace lex

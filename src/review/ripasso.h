@@ -91,6 +91,7 @@ public:
                        const QString& frequenza) override;
     void rispostaGiudicata(int giocatore, const QString& scelta, bool esatta) override;
     void partitaFinita() override;
+    QString mancataRegistrazione() override;
 
 private:
     void chiudiInCorso(); // a game left unfinished counts too, as far as it went
@@ -100,6 +101,7 @@ private:
     DatiRipasso dati_;
     std::optional<RegistroPartita> inCorso_;
     QString avvisoLettura_;
+    int falliteDette_ = 0; // failed writes already told after a game
     bool nonScrivere_ = false; // a damaged file that could not be set aside stays as it is
 };
 

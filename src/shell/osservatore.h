@@ -22,6 +22,9 @@ public:
     virtual void rispostaGiudicata(int giocatore, const QString& scelta, bool esatta) = 0;
     // The game reached its end (the balloons).
     virtual void partitaFinita() = 0;
+    // Asked once when the restart prompt appears: why a game's record could not be written
+    // since last asked (the system's reason), or nothing.
+    virtual QString mancataRegistrazione() { return {}; }
 };
 
 // Several listeners behind the one hook, told in the order given.
@@ -48,6 +51,15 @@ public:
     {
         for (auto* o : tutti_)
             o->partitaFinita();
+    }
+    QString mancataRegistrazione() override
+    {
+        // Every one is asked, so each tells its failure once; the first reason stands for all.
+        QString motivo;
+        for (auto* o : tutti_)
+            if (const QString m = o->mancataRegistrazione(); motivo.isEmpty())
+                motivo = m;
+        return motivo;
     }
 
 private:

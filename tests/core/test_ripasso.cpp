@@ -4,6 +4,7 @@
 // lost and never a reason to stop the game. It is written only when a game is folded in, and
 // only in the background.
 #include "partita_banco.h"
+#include "progressi/progressi.h"
 #include "review/ripasso.h"
 
 
@@ -235,6 +236,34 @@ TEST_F(InPartita, UnaPartitaLasciataAMetaContaFinDoveArrivata)
     scelte = {lascia};
     lx->clickParola();
     EXPECT_EQ(b.file.scritti.size(), 1);
+}
+
+// A game whose record could not be written is said once, in the instruction line under the
+// restart prompt; a game recorded leaves that line empty as always.
+TEST_F(InPartita, PartitaNonRegistrataDettaUnaVoltaSottoIlPrompt)
+{
+    ScrittoreInDisparte scrittore{b.file, ScrittoreInDisparte::Filo::Chiamante};
+    Ripasso ripasso(b.file, scrittore);
+    FakeCalendario calendario;
+    Progressi progressi(b.file, scrittore, calendario);
+    OsservatoriPartita entrambi{&ripasso, &progressi};
+    avvia(vocabolario(20));
+    lx->osserva(&entrambi);
+    const auto partita = [&] {
+        inizia();
+        sbagliata(13);
+        for (int k = 0; k < 10 && lx->partita().fase != Fase::Chiusura; ++k)
+            giusta(13);
+        finoAlPrompt();
+        return lx->modello().Label1.text;
+    };
+    EXPECT_EQ(partita(), "");
+    b.file.pieno = true;
+    const std::size_t box = b.box.mostrati.size();
+    EXPECT_EQ(partita(), "Partita non registrata: No space left on device");
+    EXPECT_EQ(b.box.mostrati.size(), box); // no box stops the game
+    b.file.pieno = false;
+    EXPECT_EQ(partita(), "");
 }
 
 TEST(Ripasso, FileGuastoMessoDaParte)
