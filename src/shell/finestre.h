@@ -19,6 +19,8 @@ public:
     virtual bool mostraRipasso() = 0;
     // Show the progress window modal; returns when it is closed.
     virtual void mostraProgressi() = 0;
+    // Show "Vocaboli da un testo" modal; true when it saved a new personal list.
+    virtual bool mostraTesto() { return false; }
 };
 
 struct Porte {

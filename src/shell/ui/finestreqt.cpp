@@ -32,4 +32,12 @@ void FinestreQt::mostraProgressi()
         dopo();
 }
 
+bool FinestreQt::mostraTesto()
+{
+    const bool salvato = testo && testo();
+    if (dopo)
+        dopo();
+    return salvato;
+}
+
 } // namespace lex::ui

@@ -3,6 +3,7 @@
 #include "board/ui/immagini.h"
 #include "progressi/ui/progressiview.h"
 #include "review/ui/ripassoview.h"
+#include "testo/ui/testoview.h"
 
 #include <QApplication>
 #include <fontconfig/fontconfig.h>
@@ -50,6 +51,7 @@ Gioco::Gioco(QStringList cartelleAudio)
     finestre_.progressi = [this] {
         mostraProgressiModale(progressi_, file_, lexorio_.partita().giocatore(1).personaggio, &vista_);
     };
+    finestre_.testo = [this] { return mostraTestoModale(box_, file_, &vista_); };
     eventi_.ridisegnaTutto = [this] { vista_.ridisegnaSubito(); };
     eventi_.rispecchiaTutto = [this] { vista_.rispecchia(); };
     misure_.finestra = &vista_;
