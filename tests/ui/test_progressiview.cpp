@@ -55,13 +55,13 @@ TEST_F(VistaProgressi, OgniPersonaggioIlSuoETastieraSola)
     EXPECT_EQ(titolo->text(), "Caesar: 1 vocaboli noti su 1");
     EXPECT_TRUE(v.copertura()->text().contains("Cesare: 40% delle parole"));
     EXPECT_TRUE(v.copertura()->text().contains("Cicerone: 10% delle parole"));
-    EXPECT_TRUE(v.copertura()->text().contains("+10% con i prossimi 50 vocaboli"));
+    EXPECT_TRUE(v.copertura()->text().contains("(+10%)")); // the next 50 words' gain, beside each author
     EXPECT_FALSE(v.avvisi()->isVisible());
     ASSERT_TRUE(v.grafico());
     EXPECT_EQ(v.grafico()->objectName(), "grafico"); // the module's chart, not the note that it is missing
 
-    // Arrows walk the characters; each shows its own record.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    // Arrows walk the characters along their row; each shows its own record.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     EXPECT_EQ(v.personaggio(), 3);
     EXPECT_EQ(titolo->text(), "Catullus: 0 vocaboli noti su 0");
     EXPECT_TRUE(v.copertura()->text().contains("Cesare: 0% delle parole"));

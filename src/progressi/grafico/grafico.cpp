@@ -31,6 +31,7 @@ extern "C" Q_DECL_EXPORT QWidget* lexorio_grafico_progressi(const lex::ui::DatiG
     grafico->setTitleFont(titolo);
     grafico->setBackgroundBrush(QBrush(QColor(255, 224, 224)));
     grafico->setAnimationOptions(QChart::NoAnimation);
+    grafico->setMargins(QMargins(4, 4, 4, 4));
     grafico->legend()->setFont(QFont(QStringLiteral("Arial"), 8));
     grafico->legend()->setAlignment(Qt::AlignBottom);
 
@@ -68,7 +69,7 @@ extern "C" Q_DECL_EXPORT QWidget* lexorio_grafico_progressi(const lex::ui::DatiG
     const QDate ultimo = dati->giorni.isEmpty() ? primo : dati->giorni.last();
     // At least a week across, so that one day is not a line at the edge.
     asseX->setRange(mezzogiorno(std::min(primo, ultimo.addDays(-6))), mezzogiorno(ultimo.addDays(1)));
-    asseX->setTickCount(std::clamp(static_cast<int>(primo.daysTo(ultimo)) + 2, 2, 8));
+    asseX->setTickCount(std::clamp(static_cast<int>(primo.daysTo(ultimo)) + 2, 2, 5));
     asseY->setRange(0, std::max(10, massimo + massimo / 10 + 1));
     asseY->applyNiceNumbers();
 

@@ -41,7 +41,8 @@ ProgressiView::ProgressiView(const Progressi& progressi, std::optional<TabellaCo
     setFont(arial(9));
 
     auto* personaggi = riquadro(QStringLiteral("Personaggio"), this);
-    auto* righePersonaggi = new QVBoxLayout(personaggi);
+    // A row, not a column: the window must fit a small screen at double scale.
+    auto* righePersonaggi = new QHBoxLayout(personaggi);
     for (int n = 1; n <= kNumeroPersonaggi; ++n) {
         auto* r = new QRadioButton(QString::fromLatin1(kEtichette[n]), personaggi);
         r->setObjectName(QStringLiteral("personaggio%1").arg(n));
@@ -73,8 +74,11 @@ ProgressiView::ProgressiView(const Progressi& progressi, std::optional<TabellaCo
     colora(copertura_, colori::rossoChiaro, colori::nero);
     copertura_->setMargin(6);
     copertura_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    riquadroCopertura->setMaximumWidth(290); // the chart takes what is left
     colonnaCopertura->addWidget(copertura_);
-    auto* fonte = new QLabel(QStringLiteral("Conteggi dal corpus LASLA (Université de Liège), CC BY-NC-SA 4.0"),
+    auto* fonte = new QLabel(QStringLiteral("Tra parentesi: quanto aggiungerebbero i prossimi %1 vocaboli da imparare. "
+                                            "Conteggi dal corpus LASLA (Université de Liège), CC BY-NC-SA 4.0")
+                                 .arg(kProssimeParole),
                              riquadroCopertura);
     fonte->setFont(arial(7.5));
     fonte->setWordWrap(true);
@@ -97,15 +101,15 @@ ProgressiView::ProgressiView(const Progressi& progressi, std::optional<TabellaCo
     connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* griglia = new QGridLayout(this);
-    griglia->addWidget(personaggi, 0, 0);
-    griglia->addWidget(riquadroGrafico, 0, 1);
-    griglia->addWidget(riquadroCopertura, 0, 2);
-    griglia->addWidget(avvisi_, 1, 0, 1, 3);
+    griglia->addWidget(personaggi, 0, 0, 1, 2);
+    griglia->addWidget(riquadroGrafico, 1, 0);
+    griglia->addWidget(riquadroCopertura, 1, 1);
+    griglia->addWidget(avvisi_, 2, 0, 1, 2);
     auto* fondo = new QHBoxLayout;
     fondo->addStretch();
     fondo->addWidget(chiudi);
-    griglia->addLayout(fondo, 2, 0, 1, 3);
-    griglia->setColumnStretch(1, 1);
+    griglia->addLayout(fondo, 3, 0, 1, 2);
+    griglia->setColumnStretch(0, 1);
 
     personaggio_ = personaggioValido(personaggio) ? personaggio : 1;
     scelte_[static_cast<std::size_t>(personaggio_)]->setChecked(true); // draws it
@@ -125,7 +129,7 @@ void ProgressiView::mostra(int personaggio)
         etichetta->setWordWrap(true);
         nuovo = etichetta;
     }
-    nuovo->setMinimumSize(360, 260);
+    nuovo->setMinimumSize(300, 230);
     if (grafico_) {
         colonnaGrafico_->replaceWidget(grafico_, nuovo);
         grafico_->deleteLater();
@@ -137,9 +141,12 @@ void ProgressiView::mostra(int personaggio)
     QString testo;
     if (r.copertura.isEmpty())
         testo = QStringLiteral("La tabella copertura.tsv manca o è danneggiata.");
+    // One line an author, the gain of the next words in brackets: the window must fit a small
+    // screen at double scale.
     for (qsizetype i = 0; i < r.copertura.size(); ++i)
-        testo += QStringLiteral("<p style='margin:2px'><b>%1</b><br><small>%2</small></p>")
-                     .arg(r.copertura[i].toHtmlEscaped(), r.prossime.value(i).toHtmlEscaped());
+        testo += QStringLiteral("<p style='margin:2px'><b>%1</b> (%2)</p>")
+                     .arg(r.copertura[i].toHtmlEscaped(), r.prossime.value(i).section(QLatin1Char(' '), 0, 0).toHtmlEscaped());
+
     copertura_->setText(testo);
 }
 
