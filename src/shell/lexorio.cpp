@@ -79,6 +79,13 @@ void Lexorio::menuRipasso()
         p_.fileCaricato.clear();
 }
 
+void Lexorio::menuTesto()
+{
+    // As with the review: a list saved there is read again by the next game that plays it.
+    if (porte_.finestre.mostraTesto() && p_.fileCaricato == QLatin1String("vocpers.txt"))
+        p_.fileCaricato.clear();
+}
+
 void Lexorio::chiusura()
 {
     sonoro_.chiudi();

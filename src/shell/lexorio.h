@@ -36,6 +36,7 @@ public:
     void menuEsci() { esci(); }
     void menuInfo();
     void menuRipasso();                 // "&Ripasso errori": the review of missed words
+    void menuTesto();                   // "Vocaboli da un &testo…": a personal list from a Latin text
     void chiusura();                    // the window's own close control
     void fineVittoria(int esito);       // end-of-play report of the victory or music channel
 

@@ -233,6 +233,33 @@ QString formaCasa(const Lemma& l)
     return forma;
 }
 
+void assegnaLemma(VoceTesto& v, std::uint32_t lemma, const Lessico& lessico, const Casa& casa, const Glosse* glosse)
+{
+    const Lemma& l = lessico.lemma(lemma);
+    v.lemma = lemma;
+    if (const VoceCasa* c = casa.trova(l)) {
+        v.classe = c->classe;
+        v.banda = c->banda;
+        v.parola = c->parola;
+        v.traduzione = c->traduzione;
+        v.daControllare = false;
+    } else {
+        v.classe = classeDi(l);
+        v.banda = 0;
+        v.parola = formaCasa(l);
+        v.traduzione = glosse ? glosse->glossa(l) : QString();
+        v.daControllare = true;
+    }
+}
+
+int ElencoTesto::paroleNelleMille() const
+{
+    int n = 0;
+    for (const VoceTesto& v : voci)
+        n += v.banda > 0 ? v.occorrenze : 0;
+    return n;
+}
+
 int ElencoTesto::perBanda(int banda) const
 {
     return int(std::count_if(voci.begin(), voci.end(), [banda](const VoceTesto& v) { return v.banda == banda; }));
@@ -254,23 +281,10 @@ void RaccoltaElenco::aggiungi(const Parola& p)
             e_.nomiPropri << l.forma;
         return;
     }
-    const VoceCasa* c = casa_.trova(l);
-    e_.paroleNelleMille += c != nullptr;
     auto [it, nuova] = dove_.emplace(p.candidati.front(), e_.voci.size());
     if (nuova) {
         VoceTesto v;
-        v.lemma = p.candidati.front();
-        if (c) {
-            v.classe = c->classe;
-            v.banda = c->banda;
-            v.parola = c->parola;
-            v.traduzione = c->traduzione;
-        } else {
-            v.classe = classeDi(l);
-            v.parola = formaCasa(l);
-            v.traduzione = glosse_ ? glosse_->glossa(l) : QString();
-            v.daControllare = true;
-        }
+        assegnaLemma(v, p.candidati.front(), lessico_, casa_, glosse_);
         e_.voci.push_back(v);
     }
     VoceTesto& v = e_.voci[it->second];
@@ -328,7 +342,7 @@ QString riassunto(const ElencoTesto& e)
     const int nelleMille = e.perBanda(1) + e.perBanda(2) + e.perBanda(3) + e.perBanda(4);
     QString r = QStringLiteral("%1 parole, %2 lemmi").arg(e.parole).arg(e.voci.size());
     if (e.parole > 0)
-        r += QStringLiteral(": l'%1% delle parole è fra i 1600 vocaboli").arg(qRound(100.0 * e.paroleNelleMille / e.parole));
+        r += QStringLiteral(": l'%1% delle parole è fra i 1600 vocaboli").arg(qRound(100.0 * e.paroleNelleMille() / e.parole));
     r += QStringLiteral(".\nLemmi fra i 1600 vocaboli: %1 (frequenza 1: %2, 2: %3, 3: %4, 4: %5); fuori elenco: %6.\n")
              .arg(nelleMille)
              .arg(e.perBanda(1))

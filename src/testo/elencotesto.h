@@ -71,12 +71,15 @@ struct VoceTesto {
 
 struct ElencoTesto {
     int parole = 0;        // words of the text (not numbers or punctuation)
-    int paroleNelleMille = 0;
     std::vector<VoceTesto> voci; // first occurrence order
     QStringList sconosciute;     // forms without a reading, each once
     QStringList nomiPropri;      // left out of the list
     int perBanda(int banda) const;
+    int paroleNelleMille() const; // occurrences of the lemmas among the 1600
 };
+
+// Headword, translation, class and band of the lemma, as the list shows it.
+void assegnaLemma(VoceTesto& v, std::uint32_t lemma, const Lessico& lessico, const Casa& casa, const Glosse* glosse);
 
 // The list grown one word at a time, as the lemmatiser hands them over.
 class RaccoltaElenco {

@@ -137,6 +137,12 @@ public:
     int impostazioniMostrate = 0;
     int infoMostrate = 0;
     int ripassiMostrati = 0;
+    int testiMostrati = 0;
+    bool mostraTesto() override
+    {
+        ++testiMostrati;
+        return false;
+    }
     void mostraImpostazioni(Impostazioni& imp) override
     {
         ++impostazioniMostrate;

@@ -24,4 +24,12 @@ bool FinestreQt::mostraRipasso()
     return salvato;
 }
 
+bool FinestreQt::mostraTesto()
+{
+    const bool salvato = testo && testo();
+    if (dopo)
+        dopo();
+    return salvato;
+}
+
 } // namespace lex::ui

@@ -14,9 +14,11 @@ public:
     QWidget* genitore = nullptr;
     std::function<void()> dopo; // mirror the main window once a modal window has closed
     std::function<bool()> ripasso; // the review window, wired by main
+    std::function<bool()> testo;   // "Vocaboli da un testo", wired by main
     void mostraImpostazioni(Impostazioni& imp) override;
     void mostraInfo() override;
     bool mostraRipasso() override;
+    bool mostraTesto() override;
 };
 
 // Provided by the settings window's view.

@@ -2,6 +2,7 @@
 
 #include "board/ui/immagini.h"
 #include "review/ui/ripassoview.h"
+#include "testo/ui/testoview.h"
 
 #include <QApplication>
 #include <fontconfig/fontconfig.h>
@@ -44,6 +45,7 @@ Gioco::Gioco(QStringList cartelleAudio)
     finestre_.genitore = &vista_;
     finestre_.dopo = [this] { vista_.rispecchia(); };
     finestre_.ripasso = [this] { return mostraRipassoModale(ripasso_, box_, file_, &vista_); };
+    finestre_.testo = [this] { return mostraTestoModale(box_, file_, &vista_); };
     eventi_.ridisegnaTutto = [this] { vista_.ridisegnaSubito(); };
     eventi_.rispecchiaTutto = [this] { vista_.rispecchia(); };
     misure_.finestra = &vista_;
