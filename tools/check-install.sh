@@ -36,7 +36,7 @@ expected=(
 for n in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${n}x${n}/apps/$id.png"); done
 # The sound module, which the game loads from its private library directory.
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' build/CMakeCache.txt)
-expected+=("${libdir:-lib}/lexorio/liblexorio-audio.so")
+expected+=("${libdir:-lib}/lexorio/liblexorio-audio.so" "${libdir:-lib}/lexorio/liblexorio-progressi.so")
 for f in "${expected[@]}"; do [ -f "$prefix/$f" ] || problem "not installed: $f"; done
 
 desktop-file-validate "$prefix/share/applications/$id.desktop" || problem "desktop-file-validate failed"

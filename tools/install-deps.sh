@@ -4,9 +4,9 @@
 set -euo pipefail
 
 PKGS=(
-  # build
+  # build (Qt Charts' CMake files need Qt OpenGL's, which its package does not bring)
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev libfontconfig-dev
   googletest libgtest-dev
   # run

@@ -24,7 +24,7 @@ QString mostrata(const QString& percorso) { return QDir::toNativeSeparators(perc
 
 QStringList fileSpediti()
 {
-    return {QStringLiteral("vocaboli.txt"), QStringLiteral("vocpers.txt"), QStringLiteral("Right.wav"),
+    return {QStringLiteral("vocaboli.txt"), QStringLiteral("vocpers.txt"), QStringLiteral("copertura.tsv"), QStringLiteral("Right.wav"),
             QStringLiteral("Wrong.wav"),    QStringLiteral("Vittoria.wav"), QStringLiteral("musica.mid")};
 }
 

@@ -16,9 +16,14 @@ int indiceCasuale(Casuale& c, qsizetype n)
 
 Domanda disegnaDomanda(const ListeParole& liste, Casuale& casuale, const Sinonimi& sinonimi)
 {
+    return disegnaDomanda(liste, casuale, -1, sinonimi);
+}
+
+Domanda disegnaDomanda(const ListeParole& liste, Casuale& casuale, int riga, const Sinonimi& sinonimi)
+{
     Domanda d;
     casuale.semina();
-    d.riga = indiceCasuale(casuale, liste.vocabolo.size());
+    d.riga = riga >= 0 ? riga : indiceCasuale(casuale, liste.vocabolo.size());
     d.esatta = indiceCasuale(casuale, kCaselle);
 
     // Wrong candidates: every other selected word of the same class, duplicates kept, less the

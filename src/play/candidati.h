@@ -19,5 +19,7 @@ struct Domanda {
 // text a learner could rightly choose never stands among the wrong ones. The selected lists
 // must not be empty.
 Domanda disegnaDomanda(const ListeParole& liste, Casuale& casuale, const Sinonimi& sinonimi = Sinonimi::spediti());
+// The same for a given row (0 to the lists' size - 1): the word is not drawn.
+Domanda disegnaDomanda(const ListeParole& liste, Casuale& casuale, int riga, const Sinonimi& sinonimi = Sinonimi::spediti());
 
 } // namespace lex

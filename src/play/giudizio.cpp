@@ -103,7 +103,14 @@ void Lexorio::preparaparola()
 {
     if (liste_.vocabolo.isEmpty())
         return;
-    const Domanda d = disegnaDomanda(liste_, porte_.casuale);
+    // The scheduled review's next word, if any; else a word drawn at random as always.
+    int riga = -1;
+    while (riga < 0 && !p_.daChiedere.isEmpty()) {
+        const int i = p_.daChiedere.takeFirst();
+        if (i >= 0 && i < liste_.vocabolo.size())
+            riga = i;
+    }
+    const Domanda d = riga < 0 ? disegnaDomanda(liste_, porte_.casuale) : disegnaDomanda(liste_, porte_.casuale, riga);
     liste_.errati = d.errati;
     p_.casellaEsatta = d.esatta;
     p_.parola = liste_.vocabolo[d.riga];

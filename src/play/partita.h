@@ -5,6 +5,7 @@
 
 #include "settings/impostazionipartita.h"
 
+#include <QList>
 #include <QString>
 #include <array>
 
@@ -72,6 +73,7 @@ struct Partita {
     ImpostazioniPartita scelte;  // the last O.K.'s, shown again at the next set-up
     QString fileVoc;             // the list the last set-up asked for
     QString fileCaricato;        // the list the vocabulary table holds
+    QList<int> daChiedere;       // the scheduled review's words, rows of the selected lists, asked first
 
     // The instruction lines: [0] one player, [1] two players, [2] player 1 erred, [3] player 2 erred.
     std::array<QString, 4> istruzioni;

@@ -92,6 +92,14 @@ void Progressi::rispostaGiudicata(int giocatore, const QString&, bool esatta)
         d.sbagliata = true;
 }
 
+QList<int> Progressi::ordine(const ListeParole& liste, const QString& personaggio, int quante)
+{
+    const int n = numeroPersonaggio(personaggio);
+    if (!dati_.primaDaRipassare || n == 0)
+        return {};
+    return ordineRipasso(liste, dati_.profili[static_cast<std::size_t>(n)], calendario_.oggi(), quante);
+}
+
 void Progressi::partitaFinita()
 {
     chiudiInCorso();

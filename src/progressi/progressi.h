@@ -4,6 +4,7 @@
 // two-player game the left player's too.
 #pragma once
 
+#include "progressi/programma.h"
 #include "progressi/registro.h"
 #include "dati/disparte.h"
 #include "dati/filesistema.h"
@@ -37,7 +38,7 @@ public:
 QByteArray testoProgressi(const DatiProgressi& d);
 std::optional<DatiProgressi> leggiTestoProgressi(QByteArrayView testo);
 
-class Progressi : public OsservatorePartita {
+class Progressi : public OsservatorePartita, public ProgrammaParole {
 public:
     // The writer is the record's own, so that its failures are told apart from other files'.
     Progressi(FileSistema& fs, ScrittoreInDisparte& scrittore, Calendario& calendario)
@@ -63,6 +64,11 @@ public:
     void rispostaGiudicata(int giocatore, const QString& scelta, bool esatta) override;
     void partitaFinita() override;
     QString mancataRegistrazione() override;
+
+    // With the option on, the due and then the unknown words of this character; else nothing.
+    QList<int> ordine(const ListeParole& liste, const QString& personaggio, int quante) override;
+    bool attivo() const override { return dati_.primaDaRipassare; }
+    void scegli(bool si) override { impostaPrimaDaRipassare(si); }
 
 private:
     struct Giocatore {

@@ -259,6 +259,11 @@ void Impostazioni::Chfreq_Click(int i)
     }
 }
 
+void Impostazioni::primaRipasso_Click()
+{
+    alterna(m.primaRipasso);
+}
+
 void Impostazioni::similino_Click()
 {
     alterna(m.similino);

@@ -44,6 +44,7 @@ public:
     void Chclassi_Click(int i);       // a click toggles the box, then the rules run
     void Chfreq_Click(int i);
     void similino_Click();
+    void primaRipasso_Click();
     void suoni_Click();
     void musica_Click();
     void Giocatori_Click(int i);      // option i selected, by the player or by code

@@ -62,6 +62,8 @@ ImpostazioniModel ImpostazioniModel::progettato()
     m.Chfreq[4] = casella(120, 930, 2475, 210, "Frequenza 4 (meno frequenti)", 1);
     m.Chfreq[0] = casella(2160, 2480, 2655, 210, "Elenco &personale (vocpers.txt)", 0);
     m.similino = casella(2160, 2720, 2655, 210, "&Escludi simili (prime due lettere)", 1);
+    m.primaRipasso = casella(2160, 2960, 2655, 210, "Prima i vocaboli &da ripassare", 0);
+    m.primaRipasso.visible = false;
 
     m.okay[0] = el(4920, 120, 1935, 1455, "&O.K.", 15.75);
     m.okay[1] = el(4920, 2280, 1935, 495, "&Uscita (esc)", 11.25);

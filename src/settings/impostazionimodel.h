@@ -35,6 +35,7 @@ struct ImpostazioniModel {
 
     Elemento Frame1, Frame2, Frame3; // Frame2.tag is the changed mark "cambiato"
     Casella suoni, musica, similino;
+    Casella primaRipasso; // the scheduled review: shown only when the game keeps a learning record
     std::array<Casella, 5> Chclassi;  // 1..4
     std::array<Casella, 5> Chfreq;    // 0 personal list, 1..4 frequency classes
     Elemento velocita;                // the "&Velocità: " label

@@ -17,6 +17,8 @@ public:
     virtual void mostraInfo() = 0;
     // Show the review of missed words modal; true when it saved a new personal list.
     virtual bool mostraRipasso() = 0;
+    // Show the progress window modal; returns when it is closed.
+    virtual void mostraProgressi() = 0;
     // Show "Vocaboli da un testo" modal; true when it saved a new personal list.
     virtual bool mostraTesto() { return false; }
 };

@@ -60,6 +60,11 @@ bool Lexorio::impostazioneAccettata()
 {
     if (p_.impostata)
         precompilaImpostazioni();
+    if (programma_) {
+        Casella& casella = impostazioni().m.primaRipasso;
+        casella.visible = true;
+        casella.value = programma_->attivo() ? 1 : 0;
+    }
     pres_.mostraFinestra(false); // the settings window stands in for the board while it is open
     porte_.finestre.mostraImpostazioni(impostazioni());
     // Whatever the player chose: a game that was closing goes on as a game, its clock running.
@@ -75,6 +80,8 @@ bool Lexorio::impostazioneAccettata()
     }
     const Consegna c = impostazioni().consegna();
     consegna(c);
+    if (programma_)
+        programma_->scegli(impostazioni().m.primaRipasso.ticked());
 
     p_.scelte = c.scelte;
     p_.conMusica = c.scelte.musica != 0;
@@ -116,6 +123,9 @@ void Lexorio::iniziaPartita()
     if (osservatore_)
         osservatore_->partitaIniziata(p_.numGiocatori, personaggio(p_.giocatore(1).personaggio).nome,
                                       personaggio(p_.giocatore(2).personaggio).nome);
+    // The scheduled review, when it is chosen: the right (or only) player's words to ask first.
+    p_.daChiedere = programma_ ? programma_->ordine(liste_, personaggio(p_.giocatore(1).personaggio).nome, p_.totaleVocaboli)
+                               : QList<int>{};
     for (auto& g : p_.giocatori)
         g.posa = 0;
     pres_.figure(p_);

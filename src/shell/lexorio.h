@@ -4,6 +4,7 @@
 #pragma once
 
 #include "play/partita.h"
+#include "progressi/programma.h"
 #include "shell/finestre.h"
 #include "shell/osservatore.h"
 #include "shell/presentatore.h"
@@ -36,12 +37,15 @@ public:
     void menuEsci() { esci(); }
     void menuInfo();
     void menuRipasso();                 // "&Ripasso errori": the review of missed words
+    void menuProgressi() { porte_.finestre.mostraProgressi(); } // "Pro&gressi": the learning record
     void menuTesto();                   // "Vocaboli da un &testo…": a personal list from a Latin text
     void chiusura();                    // the window's own close control
     void fineVittoria(int esito);       // end-of-play report of the victory or music channel
 
     // Who keeps a record of the answers (the review of missed words, the learning record); none by default.
     void osserva(OsservatorePartita* osservatore) { osservatore_ = osservatore; }
+    // The scheduled review, when one is wired: its box in the settings window, its words first.
+    void programma(ProgrammaParole* programma) { programma_ = programma; }
 
     // What the views and the tests may see.
     const LexorioModel& modello() const { return pres_.modello(); }
@@ -89,6 +93,7 @@ private:
     Vocabolario vocabolario_;
     ListeParole liste_;
     OsservatorePartita* osservatore_ = nullptr;
+    ProgrammaParole* programma_ = nullptr;
     bool inTick_ = false;               // a tick never runs inside a tick
     bool inImpostapartita_ = false;     // never a second settings window
     bool impostapartitaInAttesa_ = false; // asked for inside a tick: runs once the tick has returned

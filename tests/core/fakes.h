@@ -151,6 +151,8 @@ public:
             impostazioni(imp);
     }
     void mostraInfo() override { ++infoMostrate; }
+    int progressiMostrati = 0;
+    void mostraProgressi() override { ++progressiMostrati; }
     bool mostraRipasso() override
     {
         ++ripassiMostrati;

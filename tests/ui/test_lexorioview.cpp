@@ -61,12 +61,13 @@ TEST_F(Vista, FinestraEMenu)
     EXPECT_EQ(menu[0]->text(), QStringLiteral("&Impostazioni"));
     EXPECT_EQ(menu[1]->text(), QStringLiteral("?"));
     const auto voci = menu[0]->menu()->actions();
-    ASSERT_EQ(voci.size(), 5);
+    ASSERT_EQ(voci.size(), 6);
     EXPECT_EQ(voci[0]->text(), QStringLiteral("&Partenza nuova partita"));
     EXPECT_EQ(voci[1]->text(), QStringLiteral("&Ripasso errori"));
-    EXPECT_EQ(voci[2]->text(), QStringLiteral("Vocaboli da un &testo…"));
-    EXPECT_TRUE(voci[3]->isSeparator());
-    EXPECT_EQ(voci[4]->text(), QStringLiteral("&Fine"));
+    EXPECT_EQ(voci[2]->text(), QStringLiteral("Pro&gressi"));
+    EXPECT_EQ(voci[3]->text(), QStringLiteral("Vocaboli da un &testo…"));
+    EXPECT_TRUE(voci[4]->isSeparator());
+    EXPECT_EQ(voci[5]->text(), QStringLiteral("&Fine"));
     EXPECT_EQ(menu[1]->menu()->actions().at(0)->text(), QStringLiteral("Info"));
     EXPECT_TRUE(vista->timer().isActive());
     EXPECT_EQ(vista->timer().interval(), 1000);
@@ -77,6 +78,8 @@ TEST_F(Vista, FinestraEMenu)
     voci[1]->trigger();
     EXPECT_EQ(banco.finestre.ripassiMostrati, 1);
     voci[2]->trigger();
+    EXPECT_EQ(banco.finestre.progressiMostrati, 1);
+    voci[3]->trigger();
     EXPECT_EQ(banco.finestre.testiMostrati, 1);
     EXPECT_EQ(banco.finestre.impostazioniMostrate, 0);
 }

@@ -182,6 +182,7 @@ ImpostazioniView::ImpostazioniView(Impostazioni& regole, QWidget* genitore) : QD
         chfreq_[i] = casella(m.Chfreq[i], frame3_, QStringLiteral("Chfreq%1").arg(i), [this, i] { r_.Chfreq_Click(i); });
     chfreq_[0] = casella(m.Chfreq[0], this, QStringLiteral("Chfreq0"), [this] { r_.Chfreq_Click(0); });
     similino_ = casella(m.similino, this, QStringLiteral("similino"), [this] { r_.similino_Click(); });
+    primaRipasso_ = casella(m.primaRipasso, this, QStringLiteral("primaRipasso"), [this] { r_.primaRipasso_Click(); });
 
     for (int i : {0, 2, 1}) { // in the order they stand, for the focus chain
         auto* b = new QPushButton(m.okay[i].text, this);
@@ -226,7 +227,7 @@ ImpostazioniView::ImpostazioniView(Impostazioni& regole, QWidget* genitore) : QD
     // boxes under them, the buttons, then the players' places from left to right.
     const std::vector<QWidget*> ordine{suoni_,      musica_,     velox_,      giocatori_[1], giocatori_[2], quverbi_,
                                        chclassi_[1], chclassi_[2], chclassi_[3], chclassi_[4], chfreq_[1],    chfreq_[2],
-                                       chfreq_[3],  chfreq_[4],  chfreq_[0],  similino_,     okay_[0],      okay_[2],
+                                       chfreq_[3],  chfreq_[4],  chfreq_[0],  similino_,     primaRipasso_, okay_[0],      okay_[2],
                                        okay_[1],    foto[2],     foto[4],     foto[3],       foto[1]};
     for (std::size_t k = 1; k < ordine.size(); ++k)
         QWidget::setTabOrder(ordine[k - 1], ordine[k]);
@@ -262,6 +263,7 @@ void ImpostazioniView::rispecchia()
     applica(suoni_, m.suoni);
     applica(musica_, m.musica);
     applica(similino_, m.similino);
+    applica(primaRipasso_, m.primaRipasso);
     for (int i = 0; i <= 4; ++i) {
         if (i > 0)
             applica(chclassi_[i], m.Chclassi[i]);

@@ -46,7 +46,7 @@ private:
 
     Impostazioni& r_;
     QGroupBox *frame1_, *frame2_, *frame3_;
-    QCheckBox *suoni_, *musica_, *similino_;
+    QCheckBox *suoni_, *musica_, *similino_, *primaRipasso_;
     std::array<QCheckBox*, 5> chclassi_{}, chfreq_{};
     QLabel* velocita_;
     QScrollBar* velox_;

@@ -24,6 +24,14 @@ bool FinestreQt::mostraRipasso()
     return salvato;
 }
 
+void FinestreQt::mostraProgressi()
+{
+    if (progressi)
+        progressi();
+    if (dopo)
+        dopo();
+}
+
 bool FinestreQt::mostraTesto()
 {
     const bool salvato = testo && testo();

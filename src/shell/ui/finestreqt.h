@@ -18,6 +18,8 @@ public:
     void mostraImpostazioni(Impostazioni& imp) override;
     void mostraInfo() override;
     bool mostraRipasso() override;
+    std::function<void()> progressi; // the progress window, wired by main
+    void mostraProgressi() override;
     bool mostraTesto() override;
 };
 

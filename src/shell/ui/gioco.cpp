@@ -1,6 +1,7 @@
 #include "shell/ui/gioco.h"
 
 #include "board/ui/immagini.h"
+#include "progressi/ui/progressiview.h"
 #include "review/ui/ripassoview.h"
 #include "testo/ui/testoview.h"
 
@@ -41,10 +42,15 @@ Gioco::Gioco(QStringList cartelleAudio)
     ripasso_.carica();
     progressi_.carica();
     lexorio_.osserva(&osservatori_);
+    lexorio_.programma(&progressi_);
     box_.setGenitore(&vista_);
     finestre_.genitore = &vista_;
     finestre_.dopo = [this] { vista_.rispecchia(); };
     finestre_.ripasso = [this] { return mostraRipassoModale(ripasso_, box_, file_, &vista_); };
+    // First the character of the right (or only) player.
+    finestre_.progressi = [this] {
+        mostraProgressiModale(progressi_, file_, lexorio_.partita().giocatore(1).personaggio, &vista_);
+    };
     finestre_.testo = [this] { return mostraTestoModale(box_, file_, &vista_); };
     eventi_.ridisegnaTutto = [this] { vista_.ridisegnaSubito(); };
     eventi_.rispecchiaTutto = [this] { vista_.rispecchia(); };

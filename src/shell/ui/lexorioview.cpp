@@ -64,6 +64,7 @@ LexorioView::LexorioView(Lexorio& regole, const LexorioModel& modello) : r_(rego
     auto* menu = menuBar()->addMenu(QStringLiteral("&Impostazioni"));
     menu->addAction(QStringLiteral("&Partenza nuova partita"), this, [this] { esegui([this] { r_.menuImposta(); }); });
     menu->addAction(QStringLiteral("&Ripasso errori"), this, [this] { esegui([this] { r_.menuRipasso(); }); });
+    menu->addAction(QStringLiteral("Pro&gressi"), this, [this] { esegui([this] { r_.menuProgressi(); }); });
     menu->addAction(QStringLiteral("Vocaboli da un &testo…"), this, [this] { esegui([this] { r_.menuTesto(); }); });
     menu->addSeparator();
     menu->addAction(QStringLiteral("&Fine"), this, [this] { esegui([this] { r_.menuEsci(); }); });
