@@ -9,7 +9,7 @@ tools/install-deps.sh --ci
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
       -DLEXORIO_SANITIZE=ON -DLEXORIO_WERROR="$([ -n "${CI:-}" ] && echo ON || echo OFF)" > /dev/null
-cmake --build build-asan --target core_tests ui_tests file_tests audio_tests lexorio-controlla lexorio-testo
+cmake --build build-asan --target core_tests ui_tests file_tests audio_tests audio_tempo_tests lexorio-controlla lexorio-testo
 
 export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
