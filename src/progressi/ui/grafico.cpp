@@ -18,12 +18,14 @@ QStringList& cartelle()
 IngressoGrafico apriModulo()
 {
     for (const QString& cartella : cartelle()) {
-        // Never unloaded: the charts it made may outlive any one window.
-        auto* modulo = new QLibrary(QDir(cartella).filePath(QStringLiteral("liblexorio-progressi.so")));
+        // Kept for the whole run (never destroyed, never unloaded): the charts it made may outlive
+        // any one window.
+        static QLibrary* modulo = nullptr;
+        delete modulo; // a folder where it did not load
+        modulo = new QLibrary(QDir(cartella).filePath(QStringLiteral("liblexorio-progressi.so")));
         if (modulo->load())
             if (auto ingresso = reinterpret_cast<IngressoGrafico>(modulo->resolve(kIngressoGrafico)))
                 return ingresso;
-        delete modulo;
     }
     return nullptr;
 }

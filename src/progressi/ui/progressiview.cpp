@@ -131,7 +131,7 @@ void ProgressiView::mostra(int personaggio)
     }
     nuovo->setMinimumSize(300, 230);
     if (grafico_) {
-        colonnaGrafico_->replaceWidget(grafico_, nuovo);
+        delete colonnaGrafico_->replaceWidget(grafico_, nuovo); // the layout's item for the old chart is ours
         grafico_->deleteLater();
     } else {
         colonnaGrafico_->addWidget(nuovo, 1);
