@@ -38,4 +38,19 @@ QString FileSistema::assoluto(const QString& percorso)
     return QDir::cleanPath(QDir::fromNativeSeparators(corrente) + QLatin1Char('/') + percorso);
 }
 
+std::optional<QString> FileSistema::mettiDaParte(const QString& nome)
+{
+    const QString base = nome.endsWith(QLatin1String(".txt")) ? nome.chopped(4) : nome;
+    for (int i = 1; i <= 99; ++i) {
+        const QString daParte = i == 1 ? base + QStringLiteral("-guasto.txt") : base + QStringLiteral("-guasto-%1.txt").arg(i);
+        if (esiste(daParte))
+            continue;
+        QString motivo;
+        if (rinomina(nome, daParte, motivo))
+            return daParte;
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace lex

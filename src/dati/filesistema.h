@@ -42,6 +42,9 @@ public:
     // Relative paths made absolute against the current directory of this moment (left relative
     // when the current directory has gone).
     QString assoluto(const QString& percorso);
+    // A damaged record file ("ripasso.txt") renamed "ripasso-guasto.txt", "ripasso-guasto-2.txt",
+    // … never over an earlier one: the name it got, or nothing when it could not be renamed.
+    std::optional<QString> mettiDaParte(const QString& nome);
 };
 
 } // namespace lex

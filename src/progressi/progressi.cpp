@@ -18,17 +18,11 @@ void Progressi::carica()
             return;
         }
     // Set aside under a name of its own, never over an earlier one.
-    for (int i = 1; i <= 99; ++i) {
-        const QString daParte = i == 1 ? QStringLiteral("progressi-guasto.txt") : QStringLiteral("progressi-guasto-%1.txt").arg(i);
-        if (fs_.esiste(daParte))
-            continue;
-        if (fs_.rinomina(nome, daParte, motivo)) {
-            avvisoLettura_ = QStringLiteral("Il file progressi.txt era danneggiato o illeggibile: è stato messo da parte "
-                                            "come %1 e i progressi ricominciano da capo.")
-                                 .arg(daParte);
-            return;
-        }
-        break;
+    if (const auto daParte = fs_.mettiDaParte(nome)) {
+        avvisoLettura_ = QStringLiteral("Il file progressi.txt era danneggiato o illeggibile: è stato messo da parte "
+                                        "come %1 e i progressi ricominciano da capo.")
+                             .arg(*daParte);
+        return;
     }
     nonScrivere_ = true;
     avvisoLettura_ = QStringLiteral("Il file progressi.txt è danneggiato o illeggibile e non si è potuto metterlo da parte: "

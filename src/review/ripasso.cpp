@@ -316,17 +316,11 @@ void Ripasso::carica()
             return;
         }
     // Set aside under a name of its own, never over an earlier one.
-    for (int i = 1; i <= 99; ++i) {
-        const QString daParte = i == 1 ? QStringLiteral("ripasso-guasto.txt") : QStringLiteral("ripasso-guasto-%1.txt").arg(i);
-        if (fs_.esiste(daParte))
-            continue;
-        if (fs_.rinomina(nome, daParte, motivo)) {
-            avvisoLettura_ = QStringLiteral("Il file ripasso.txt era danneggiato o illeggibile: è stato messo da parte "
-                                            "come %1 e il ripasso ricomincia da capo.")
-                                 .arg(daParte);
-            return;
-        }
-        break;
+    if (const auto daParte = fs_.mettiDaParte(nome)) {
+        avvisoLettura_ = QStringLiteral("Il file ripasso.txt era danneggiato o illeggibile: è stato messo da parte "
+                                        "come %1 e il ripasso ricomincia da capo.")
+                             .arg(*daParte);
+        return;
     }
     nonScrivere_ = true;
     avvisoLettura_ = QStringLiteral("Il file ripasso.txt è danneggiato o illeggibile e non si è potuto metterlo da parte: "
