@@ -30,6 +30,6 @@ struct BancoLessico {
 
 #define SALTA_SENZA_LESSICO(b)                                                                                \
     if (!(b).pronto)                                                                                          \
-    GTEST_SKIP() << "Dati di Collatinus assenti in /usr/share/collatinus/data: tools/install-deps.sh li installa"
+    GTEST_FAIL() << "Dati di Collatinus assenti in /usr/share/collatinus/data: tools/install-deps.sh li installa"
 
 } // namespace lex::test

@@ -18,7 +18,7 @@ using namespace lex::test;
 TEST(VistaTesto, DaTastiera)
 {
     if (!QDir(testo::Lessico::cartellaPredefinita()).exists())
-        GTEST_SKIP() << "Dati di Collatinus assenti: tools/install-deps.sh li installa";
+        GTEST_FAIL() << "Dati di Collatinus assenti: tools/install-deps.sh li installa";
     FakeBox box;
     FakeFileSistema fs;
     FinestraTesto regole(box, fs, testo::Lessico::cartellaPredefinita());
