@@ -369,10 +369,9 @@ void Impostazioni::leggiimpostazioni()
     case Lettura::Illeggibile:
         errore(porte_, errori::kAccessoFile);
     }
-    // A file cut off while it was written says nothing reliable: the defaults stand, and the
+    // A line cut off while the file was written is left out; the file stays as it is until the
     // next save replaces it.
-    if (!testoCompleto(testo))
-        return;
+    testo = righeIntere(testo).toByteArray();
 
     // Lines apply on top of what the controls show, so a missing line leaves its control alone.
     ImpostazioniPartita r = record();

@@ -104,9 +104,21 @@ EsitoLettura leggiTestoImpostazioni(const QByteArray& testo, ImpostazioniPartita
     return esito;
 }
 
-bool testoCompleto(QByteArrayView testo)
+QByteArrayView righeIntere(QByteArrayView testo)
 {
-    return testo.isEmpty() || testo.endsWith('\n') || testo.endsWith('\r');
+    if (testo.isEmpty() || testo.endsWith('\n') || testo.endsWith('\r'))
+        return testo;
+    const qsizetype fine = std::max(testo.lastIndexOf('\n'), testo.lastIndexOf('\r')) + 1;
+    const QByteArrayView ultima = testo.sliced(fine);
+    // The value is read from the end of the line, so a line cut inside its value would be read
+    // wrongly ("Classi:   10" clears flag 4, "Giocator1:" ends the game): only a whole one counts.
+    const QByteArrayView chiave = ultima.first(std::min(ultima.size(), kLunghezzaChiave));
+    qsizetype valore = 1;
+    if (chiave == "Quante:   ")
+        valore = 2;
+    else if (chiave == "Classi:   " || chiave == "Frequenza:")
+        valore = 4;
+    return ultima.size() >= kLunghezzaChiave + valore ? testo : testo.first(fine);
 }
 
 QByteArray testoImpostazioni(const ImpostazioniPartita& r)

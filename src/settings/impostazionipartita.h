@@ -42,9 +42,10 @@ struct EsitoLettura {
 EsitoLettura leggiTestoImpostazioni(const QByteArray& testo, ImpostazioniPartita& r,
                                     const std::function<void(Maschera, int)>& rifiuto);
 
-// Whether the text ends where a line ends, as every file the game writes does; an empty text
-// counts as complete. A file cut off inside a line is not read at all.
-bool testoCompleto(QByteArrayView testo);
+// The text without a last line that was cut off inside its key or value (every file the game
+// writes ends with CR LF). A whole last line without its line end, as an editor may leave it,
+// stays.
+QByteArrayView righeIntere(QByteArrayView testo);
 
 // The whole file as written: eleven lines and an empty one, each ended by CR LF.
 QByteArray testoImpostazioni(const ImpostazioniPartita& r);

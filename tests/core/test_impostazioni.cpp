@@ -140,27 +140,41 @@ TEST_F(FinestraImpostazioni, FileIlleggibileEFatale)
     EXPECT_EQ(banco.box.mostrati[0].testo, QStringLiteral("errore  %1").arg(errori::kFileNonTrovato));
 }
 
-// A file left empty or cut off inside a line by an earlier failed save: the defaults, quietly,
-// where the cut line alone would have ended the game ("Giocator1:" reads as character 0).
-TEST_F(FinestraImpostazioni, FileVuotoOTroncatoDaIPredefiniti)
+// A file left empty or cut off inside a line by an earlier failed save: the whole lines are read,
+// quietly, and the cut one is not, since its value is read from its end ("Giocator1:" would read
+// as character 0 and end the game, "Classi:   10" would clear flag 4). The file stays as it is.
+TEST_F(FinestraImpostazioni, FileVuotoOTroncatoLeggeLeRigheIntere)
 {
     const ImpostazioniPartita predefinite;
     ImpostazioniPartita scelte;
     scelte.giocatore1 = 4;
     scelte.velocita = 5;
+    scelte.quante = 30;
+    scelte.classi[2] = false; // "1011"
     const QByteArray intero = testoImpostazioni(scelte);
-    for (const QByteArray& testo : {QByteArray(), intero.left(intero.indexOf("Giocator1:") + 10), intero.left(3)}) {
+    const auto finoA = [&](const char* chiave, qsizetype oltre) { return intero.left(intero.indexOf(chiave) + oltre); };
+    for (const QByteArray& testo : {QByteArray(), finoA("Giocator1:", 10), intero.left(3), finoA("Giocator1:", 0)}) {
         SCOPED_TRACE(testo.toStdString());
         banco.file.metti("lexorio.ini", testo);
         EXPECT_EQ(crea()->record(), predefinite);
         EXPECT_TRUE(banco.box.mostrati.empty());
         EXPECT_EQ(contenuto("lexorio.ini"), testo); // left as it is until the player saves
     }
-    // Cut right after a line end: the lines there are read.
-    banco.file.metti("lexorio.ini", intero.left(intero.indexOf("Giocator1:")));
-    EXPECT_EQ(crea()->record().velocita, 3);
-    banco.file.metti("lexorio.ini", intero.left(intero.indexOf("Quante:")));
-    EXPECT_EQ(crea()->record().velocita, 5);
+    ImpostazioniPartita attese = predefinite;
+    attese.giocatore1 = 4;
+    attese.velocita = 5;
+    banco.file.metti("lexorio.ini", finoA("Quante:", 11)); // "Quante:   3"
+    EXPECT_EQ(crea()->record(), attese);
+    banco.file.metti("lexorio.ini", finoA("Classi:", 12)); // "Classi:   10", cut inside "1011"
+    attese.quante = 30;
+    EXPECT_EQ(crea()->record(), attese);
+
+    // A hand-edited file whose last line has no line end is read whole.
+    banco.file.metti("lexorio.ini", "Velocita: 5\r\nClassi:   1011");
+    attese = predefinite;
+    attese.velocita = 5;
+    attese.classi[2] = false;
+    EXPECT_EQ(crea()->record(), attese);
 }
 
 TEST_F(FinestraImpostazioni, NonLeggeDopoUnaPartitaAccettata)
