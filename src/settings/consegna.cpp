@@ -6,7 +6,7 @@ namespace lex {
 
 bool Impostazioni::confermata() const
 {
-    return m.tag == QLatin1String("fatto");
+    return confermata_;
 }
 
 Consegna Impostazioni::consegna() const
@@ -14,7 +14,7 @@ Consegna Impostazioni::consegna() const
     Consegna c;
     c.scelte = record();
     c.battute = {m.battuta[1].text, m.battuta[2].text};
-    c.sceltaCambiata = !m.Frame2.tag.isEmpty();
+    c.sceltaCambiata = sceltaCambiata_;
     return c;
 }
 
@@ -34,7 +34,7 @@ void Impostazioni::precompila(const ImpostazioniPartita& r, int quante)
         m.Chclassi[i].value = r.classi[i] ? 1 : 0;
     for (std::size_t i = 1; i <= 4; ++i)
         m.Chfreq[i].value = r.frequenze[i] ? 1 : 0;
-    m.quverbi.tag = QString::number(quante);
+    quanteVolute_ = quante;
 }
 
 } // namespace lex

@@ -100,14 +100,14 @@ Impostazioni::Impostazioni(Porte porte, Precedente precedente)
 
 void Impostazioni::selezionaRigaQuverbi()
 {
-    m.quverbi.selected = rigaPerQuante(m.quverbi.tag);
+    m.quverbi.selected = rigaPerQuante(QString::number(quanteVolute_));
 }
 
 void Impostazioni::attivazione()
 {
     m.shown = true;
     m.window.visible = true;
-    m.Frame2.tag.clear();
+    sceltaCambiata_ = false;
     selezionaRigaQuverbi();
 }
 
@@ -136,7 +136,7 @@ void Impostazioni::carattere(int codice)
 
 int Impostazioni::personaggioDi(int giocatore) const
 {
-    return m.Picture1[u(giocatore)].tag.toInt();
+    return giocatore == 1 || giocatore == 2 ? personaggi_[u(giocatore)] : 0;
 }
 
 void Impostazioni::mostrapersonaggio(int g, int n)
@@ -172,7 +172,7 @@ void Impostazioni::mostrapersonaggio(int g, int n)
     battuta.text = riga;
     if (dueGiocatori())
         battutaAltro.text = rigaAltro;
-    m.Picture1[u(g)].tag = QString::number(n);
+    personaggi_[u(g)] = n;
 }
 
 void Impostazioni::cambiaPersonaggio(int g)
@@ -220,7 +220,7 @@ void Impostazioni::Chclassi_Click(int i)
     if (i < 1 || i > 4)
         return;
     alterna(m.Chclassi[u(i)]);
-    m.Frame2.tag = QStringLiteral("cambiato");
+    sceltaCambiata_ = true;
     if (std::none_of(m.Chclassi.begin() + 1, m.Chclassi.end(), [](const Casella& c) { return c.ticked(); })) {
         almenoUnaClasse();
         m.Chclassi[u(i)].value = 1;
@@ -232,7 +232,7 @@ void Impostazioni::Chfreq_Click(int i)
     if (i < 0 || i > 4)
         return;
     alterna(m.Chfreq[u(i)]);
-    m.Frame2.tag = QStringLiteral("cambiato");
+    sceltaCambiata_ = true;
     if (i == 0) {
         if (m.Chfreq[0].ticked()) {
             if (porte_.file.esiste(QStringLiteral("vocpers.txt"))) {
@@ -267,7 +267,7 @@ void Impostazioni::primaRipasso_Click()
 void Impostazioni::similino_Click()
 {
     alterna(m.similino);
-    m.Frame2.tag = QStringLiteral("cambiato");
+    sceltaCambiata_ = true;
 }
 
 void Impostazioni::suoni_Click()
@@ -312,7 +312,7 @@ void Impostazioni::okay_Click(int i)
         salvaimpostazioni();
         return;
     case 1:
-        m.tag.clear();
+        confermata_ = false;
         m.shown = false;
         m.window.visible = false;
         return;
@@ -327,7 +327,7 @@ void Impostazioni::okay_Click(int i)
                           QStringLiteral("Cambiare un personaggio"), Icona::Nessuna, Pulsanti::Ok);
         return;
     }
-    m.tag = QStringLiteral("fatto");
+    confermata_ = true;
     m.shown = false;
     m.window.visible = false;
 }
@@ -345,7 +345,7 @@ ImpostazioniPartita Impostazioni::record() const
     r.giocatore2 = personaggioDi(2);
     r.velocita = m.velox.value;
     const int riga = m.quverbi.selected;
-    r.quante = riga >= 0 && riga < m.quverbi.rows.size() ? quantePerRiga(riga) : numeroIniziale(m.quverbi.tag.toLatin1());
+    r.quante = riga >= 0 && riga < m.quverbi.rows.size() ? quantePerRiga(riga) : quanteVolute_;
     for (int i = 1; i <= 4; ++i) {
         r.classi[u(i)] = m.Chclassi[u(i)].ticked();
         r.frequenze[u(i)] = m.Chfreq[u(i)].ticked();
@@ -384,7 +384,7 @@ void Impostazioni::leggiimpostazioni()
     m.suoni.value = r.suoni;
     velox_Change(r.velocita);
     if (esito.quanteLetta)
-        m.quverbi.tag = QString::number(r.quante);
+        quanteVolute_ = r.quante;
     for (int i = 1; i <= 4; ++i) {
         m.Chclassi[u(i)].value = r.classi[u(i)] ? 1 : 0;
         m.Chfreq[u(i)].value = r.frequenze[u(i)] ? 1 : 0;

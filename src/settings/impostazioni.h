@@ -63,11 +63,14 @@ public:
     // The hand-over of an O.K.; meaningful once confermata().
     Consegna consegna() const;
     // An earlier game's choices into the controls, as a click on each would leave them; the
-    // wanted word count waits in the list's tag until the window becomes active.
+    // wanted word count waits until the window becomes active.
     void precompila(const ImpostazioniPartita& r, int quante);
-    // The character a player's place holds (1..6), read from its tag.
+    // The character a player's place holds (1..6).
     int personaggioDi(int giocatore) const;
-    // Selects the list row for the wanted word count held in the list's tag.
+    // The word count read from the file or given by precompila, 0 if none; the list row is
+    // chosen from it when the window becomes active.
+    int quanteVolute() const { return quanteVolute_; }
+    // Selects the list row for the wanted word count.
     void selezionaRigaQuverbi();
 
 private:
@@ -77,6 +80,11 @@ private:
 
     Porte porte_;
     bool partitaAccettata_;
+    // The window's own facts, kept here rather than in the marks the form once left in its tags.
+    bool confermata_ = false;          // closed by O.K.
+    bool sceltaCambiata_ = false;      // a word-choice box clicked since the window became active
+    std::array<int, 3> personaggi_{};  // 1, 2: the character each place shows
+    int quanteVolute_ = 0;
 };
 
 // The word count of a list row: 10, 20, ... 50 from row 0.

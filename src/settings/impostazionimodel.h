@@ -29,11 +29,10 @@ struct Lista : Elemento {
 
 struct ImpostazioniModel {
     QString caption = QStringLiteral("Lexorio: Impostazioni nuova partita");
-    QString tag;            // result mark: "fatto" after O.K.
     Elemento window;        // left/top: the whole window's corner; client 6915 x 4710
     bool shown = false;     // shown (modally) and not yet hidden by O.K./Uscita
 
-    Elemento Frame1, Frame2, Frame3; // Frame2.tag is the changed mark "cambiato"
+    Elemento Frame1, Frame2, Frame3;
     Casella suoni, musica, similino;
     Casella primaRipasso; // the scheduled review: shown only when the game keeps a learning record
     std::array<Casella, 5> Chclassi;  // 1..4
@@ -41,9 +40,9 @@ struct ImpostazioniModel {
     Elemento velocita;                // the "&Velocità: " label
     BarraScorrimento velox;
     std::array<Opzione, 3> Giocatori; // 1..2
-    Lista quverbi;                    // tag: wanted word count
+    Lista quverbi;
     std::array<Elemento, 3> okay;     // 0 O.K., 1 Uscita, 2 Salva
-    std::array<Elemento, 5> Picture1; // 1,2 photos (tag: character number), 3,4 balloons
+    std::array<Elemento, 5> Picture1; // 1,2 photos, 3,4 balloons
     std::array<Elemento, 3> battuta;  // 1,2 balloon lines
     std::array<Elemento, 3> nomefoto; // 0 hint, 1,2 names
     std::array<Elemento, 7> foto;     // 1..6 the characters' photos, never shown

@@ -35,6 +35,10 @@ inline void premiOk(Impostazioni& imp, const Scelte& c)
         return;
     }
     auto& w = imp.m;
+    if (c.cambiato) { // clicked twice: marked, and the box as it was
+        imp.similino_Click();
+        imp.similino_Click();
+    }
     imp.Giocatori_Click(c.giocatori);
     imp.velox_Change(c.velocita);
     imp.quverbi_Click(c.parole / 10 - 1);
@@ -45,7 +49,6 @@ inline void premiOk(Impostazioni& imp, const Scelte& c)
     w.similino.value = c.simili;
     w.suoni.value = 1;
     w.musica.value = c.musica;
-    w.Frame2.tag = c.cambiato ? QStringLiteral("cambiato") : QString();
     imp.okay_Click(0);
 }
 
@@ -67,6 +70,7 @@ protected:
     std::unique_ptr<Lexorio> lx;
     std::deque<Scelte> scelte;            // one per showing of the settings window
     std::vector<ImpostazioniModel> viste; // the window as the player found it
+    std::vector<int> volute;              // and the word count it was given
 
     void avvia(const QByteArray& vocaboli)
     {
@@ -74,6 +78,7 @@ protected:
         lx = std::make_unique<Lexorio>(porte, b.canali.crea());
         b.finestre.impostazioni = [this](Impostazioni& imp) {
             viste.push_back(imp.m);
+            volute.push_back(imp.quanteVolute());
             premiOk(imp, scelte.empty() ? Scelte{} : scelte.front());
             if (!scelte.empty())
                 scelte.pop_front();

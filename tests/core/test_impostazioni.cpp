@@ -67,7 +67,7 @@ TEST_F(FinestraImpostazioni, LeggeIlFileEMostraLaCoppia)
     EXPECT_TRUE(m.Giocatori[2].selected);
     EXPECT_TRUE(m.Picture1[2].visible);
     EXPECT_EQ(m.velocita.text, QStringLiteral("&Velocità:  5"));
-    EXPECT_EQ(m.quverbi.tag, "35");
+    EXPECT_EQ(imp->quanteVolute(), 35);
     EXPECT_EQ(m.quverbi.rows[m.quverbi.selected], "30 vocaboli");
     EXPECT_EQ(m.Chclassi[1].value, 0);
     EXPECT_EQ(m.Chclassi[2].value, 1);
@@ -220,11 +220,11 @@ TEST_F(FinestraImpostazioni, AttivazioneNascondeLaPrincipaleESvuotaIlSegno)
 {
     auto imp = crea();
     imp->Chclassi_Click(1);
-    EXPECT_EQ(imp->m.Frame2.tag, "cambiato");
-    imp->m.quverbi.tag = "45"; // set by the new-game set-up
+    EXPECT_TRUE(imp->consegna().sceltaCambiata);
+    imp->precompila(imp->record(), 45); // as the new-game set-up does
     imp->attivazione();
     EXPECT_TRUE(imp->m.shown);
-    EXPECT_EQ(imp->m.Frame2.tag, "");
+    EXPECT_FALSE(imp->consegna().sceltaCambiata);
     EXPECT_EQ(imp->m.quverbi.selected, 4); // 3.5 rounds to the even row
 }
 
@@ -246,7 +246,7 @@ TEST_F(FinestraImpostazioni, AlmenoUnaClasse)
     imp->Chclassi_Click(4);
     EXPECT_EQ(testiBox(), QStringList{"Almeno una classe obbligatoria"});
     EXPECT_EQ(imp->m.Chclassi[4].value, 1);
-    EXPECT_EQ(imp->m.Frame2.tag, "cambiato");
+    EXPECT_TRUE(imp->consegna().sceltaCambiata);
 
     for (int i = 4; i >= 2; --i)
         imp->Chfreq_Click(i);
@@ -268,9 +268,9 @@ TEST_F(FinestraImpostazioni, SegnoCambiatoSoloPerLeScelteDiParole)
     imp->Giocatori_Click(2);
     imp->quverbi_Click(0);
     imp->Picture1_Click(1);
-    EXPECT_EQ(imp->m.Frame2.tag, "");
+    EXPECT_FALSE(imp->consegna().sceltaCambiata);
     imp->similino_Click();
-    EXPECT_EQ(imp->m.Frame2.tag, "cambiato");
+    EXPECT_TRUE(imp->consegna().sceltaCambiata);
     EXPECT_EQ(imp->m.similino.value, 0);
 }
 
@@ -286,7 +286,7 @@ TEST_F(FinestraImpostazioni, ElencoPersonaleMancante)
     EXPECT_EQ(imp->m.Chfreq[0].value, 0);
     EXPECT_FALSE(imp->m.Chfreq[0].visible);
     EXPECT_TRUE(imp->m.Frame3.visible);
-    EXPECT_EQ(imp->m.Frame2.tag, "cambiato");
+    EXPECT_TRUE(imp->consegna().sceltaCambiata);
 }
 
 TEST_F(FinestraImpostazioni, ElencoPersonalePresenteNascondeLeFrequenze)
@@ -326,7 +326,9 @@ TEST_F(FinestraImpostazioni, UscitaNonConsegnaNulla)
 {
     auto imp = crea();
     imp->attivazione();
-    imp->m.tag = "fatto"; // left from an earlier O.K.
+    imp->okay_Click(0); // an earlier O.K.
+    imp->attivazione();
+    ASSERT_TRUE(imp->confermata());
     imp->carattere('0');
     imp->velox_Change(1);
     imp->carattere(27);

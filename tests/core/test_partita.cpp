@@ -111,7 +111,7 @@ TEST_F(InPartita, SecondaPartitaConLeSceltePrecedenti)
     EXPECT_TRUE(w.Giocatori[1].selected && !w.Giocatori[2].selected && !w.nomefoto[2].visible);
     EXPECT_EQ((std::array{w.velox.value, w.Chclassi[1].value, w.Chclassi[2].value, w.Chfreq[0].value}),
               (std::array{5, 1, 0, 0}));
-    EXPECT_EQ(w.quverbi.tag, "20");
+    EXPECT_EQ(volute.at(1), 20);
     EXPECT_EQ(w.velocita.text, "&Velocità:  5");
     EXPECT_TRUE(b.box.mostrati.empty()); // the same list again
     EXPECT_EQ(lx->modello().Lab[2].text, "Penalità: 1"); // penalties count over the whole run

@@ -104,7 +104,7 @@ TEST_F(CambioPersonaggio, SeiCambiTornanoAllInizio)
         visti << imp.m.nomefoto[2].text;
     }
     EXPECT_EQ(visti, QStringList({"Catullus", "Vergilius", "Horatius", "Seneca", "Cicero", "Caesar"}));
-    EXPECT_EQ(imp.m.Picture1[2].tag, "2");
+    EXPECT_EQ(imp.personaggioDi(2), 2);
     EXPECT_EQ(imp.m.Picture1[2].picture, "foto2");
 }
 

@@ -145,7 +145,7 @@ TEST_F(VistaImpostazioni, CaselleDecisseDalleRegole)
     ASSERT_EQ(banco.box.mostrati.size(), 1u);
     EXPECT_EQ(banco.box.mostrati[0].testo, "Almeno una classe obbligatoria");
     EXPECT_TRUE(w<QCheckBox>("Chclassi4")->isChecked());
-    EXPECT_EQ(imp->m.Frame2.tag, "cambiato");
+    EXPECT_TRUE(imp->consegna().sceltaCambiata);
 
     click(w<QCheckBox>("Chfreq0")); // no vocpers.txt here
     EXPECT_EQ(banco.box.mostrati.size(), 2u);
@@ -213,7 +213,8 @@ TEST_F(Modale, InvioConfermaEConsegna)
 
 TEST_F(Modale, EscAbbandona)
 {
-    imp->m.tag = "fatto";
+    imp->okay_Click(0); // an earlier O.K.
+    ASSERT_TRUE(imp->confermata());
     quandoAperta([](QWidget* d) {
         QTest::keyClick(d, '0');
         QTest::keyClick(d, Qt::Key_Escape);
@@ -232,7 +233,7 @@ TEST_F(Modale, SalvaRestaAperta)
     });
     ui::mostraImpostazioniModale(*imp, nullptr);
     EXPECT_TRUE(banco.file.ha("lexorio.ini"));
-    EXPECT_EQ(imp->m.tag, "");
+    EXPECT_FALSE(imp->confermata());
     EXPECT_FALSE(imp->m.shown);
 }
 
