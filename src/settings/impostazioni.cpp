@@ -322,7 +322,7 @@ void Impostazioni::okay_Click(int i)
         return;
     }
 
-    if (dueGiocatori() && m.nomefoto[1].text == m.nomefoto[2].text) {
+    if (dueGiocatori() && personaggi_[1] == personaggi_[2]) {
         porte_.box.mostra(m.nomefoto[1].text + QStringLiteral(" non può giocare contro se stesso"),
                           QStringLiteral("Cambiare un personaggio"), Icona::Nessuna, Pulsanti::Ok);
         return;
