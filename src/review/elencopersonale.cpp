@@ -85,6 +85,48 @@ CopiaElenco copiaPerElenco(FileSistema& fs)
     return {};
 }
 
+QString contaVocaboli(qsizetype n)
+{
+    return n == 1 ? QStringLiteral("1 vocabolo") : QStringLiteral("%1 vocaboli").arg(n);
+}
+
+bool salvaComeElencoPersonale(MessaggiBox& box, FileSistema& fs, const QString& titolo, const QByteArray& testo,
+                              QStringList domanda, bool pochi,
+                              const std::function<QString(const CopiaElenco&)>& sostituzione)
+{
+    const QString elenco = QString::fromLatin1(kElencoPersonale);
+    CopiaElenco copia;
+    const bool esiste = fs.esiste(elenco);
+    if (esiste) {
+        copia = copiaPerElenco(fs);
+        if (copia.nome.isEmpty()) {
+            box.mostra(QStringLiteral("Ci sono già %1 copie di vecchi elenchi (da vocpers.bak a vocpers-%1.bak): "
+                                      "spostarne o cancellarne qualcuna, poi salvare di nuovo.")
+                           .arg(kCopieElenco),
+                       titolo, Icona::Errore, Pulsanti::Ok);
+            return false;
+        }
+        domanda << sostituzione(copia);
+    } else if (pochi) {
+        domanda << QStringLiteral("Salvarli lo stesso?");
+    }
+    if (!domanda.isEmpty()
+        && box.mostra(domanda.join(QStringLiteral("\n\n")), titolo, Icona::Domanda, Pulsanti::OkAnnulla) != Risposta::Ok)
+        return false;
+    QString motivo;
+    if (esiste && !fs.copia(elenco, copia.nome, motivo)) {
+        box.mostra(QStringLiteral("Impossibile conservare il vecchio vocpers.txt in %1 (%2): vocpers.txt è rimasto com'era.")
+                       .arg(copia.nome, motivo),
+                   titolo, Icona::Errore, Pulsanti::Ok);
+        return false;
+    }
+    if (!fs.scrivi(elenco, testo, motivo)) {
+        box.mostra(QStringLiteral("Impossibile salvare vocpers.txt (%1).").arg(motivo), titolo, Icona::Errore, Pulsanti::Ok);
+        return false;
+    }
+    return true;
+}
+
 BisognoElenco bisognoElenco(const QList<VoceRipasso>& voci)
 {
     BisognoElenco b;

@@ -4,11 +4,18 @@
 
 #include "dati/filesistema.h"
 #include "review/ripasso.h"
+#include "shell/porte.h"
 #include "vocab/selezione.h" // kParoleMinime, kParoleSenzaAvviso
 
 #include <algorithm>
+#include <functional>
 
 namespace lex {
+
+inline constexpr const char* kElencoPersonale = "vocpers.txt";
+
+// "1 vocabolo", "12 vocaboli".
+QString contaVocaboli(qsizetype n);
 
 // Each word once, in the order given (the last game lists a word once per player who missed it).
 QList<VoceRipasso> vocaboliUnici(const QList<VoceRipasso>& voci);
@@ -29,6 +36,16 @@ struct CopiaElenco {
 };
 CopiaElenco copiaPerElenco(FileSistema& fs);
 inline constexpr int kCopieElenco = 99;
+
+// Writes testo as vocpers.txt, as every window that makes a list saves it. A list already there
+// is first kept in the copy copiaPerElenco names. Before anything is written the user is asked
+// domanda, then what sostituzione says of that copy, or, with nothing to replace, "Salvarli lo
+// stesso?" when pochi (too few words to play); with none of these it saves without asking.
+// Failures are told in a box titled titolo, and a refusal or a failure leaves vocpers.txt as it
+// was. True once the list is written.
+bool salvaComeElencoPersonale(MessaggiBox& box, FileSistema& fs, const QString& titolo, const QByteArray& testo,
+                              QStringList domanda, bool pochi,
+                              const std::function<QString(const CopiaElenco&)>& sostituzione);
 
 // What the set-up would make of the saved list, counted with the game's own loader and selection:
 // every class ticked and "Escludi simili" ticked, as the settings window starts.

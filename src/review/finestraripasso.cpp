@@ -8,16 +8,6 @@ namespace {
 
 const QString kTitoloFinestra = QStringLiteral("Lexorio: Ripasso");
 
-template <typename E = Elemento>
-E el(double l, double t, double w, double h, const char* testo = "", double punti = 8.25)
-{
-    E e = collocato<E>(l, t, w, h);
-    e.text = QString::fromUtf8(testo);
-    e.fontSize = punti;
-    e.back = colori::rosso; // the settings window's red
-    return e;
-}
-
 // Who missed it, in a two-player game: the character, else the side.
 QString chi(const DatiRipasso& d, int giocatore)
 {
@@ -25,11 +15,6 @@ QString chi(const DatiRipasso& d, int giocatore)
     if (!nome.isEmpty())
         return nome;
     return giocatore == 1 ? QStringLiteral("destra") : QStringLiteral("sinistra");
-}
-
-QString vocaboli(qsizetype n)
-{
-    return n == 1 ? QStringLiteral("1 vocabolo") : QStringLiteral("%1 vocaboli").arg(n);
 }
 
 } // namespace
@@ -49,21 +34,21 @@ QString testoScelte(const QList<Scelta>& scelte)
 RipassoModel RipassoModel::progettato()
 {
     RipassoModel m;
-    m.window = el(0, 0, 9000, 5460);
-    m.Frame1 = el(120, 0, 8760, 3960, "Vocaboli da ripassare");
+    m.window = inRosso(0, 0, 9000, 5460);
+    m.Frame1 = inRosso(120, 0, 8760, 3960, "Vocaboli da ripassare");
     m.Frame1.fore = colori::bianco;
     // Inside Frame1.
-    m.vista[0] = el<Opzione>(240, 270, 1800, 255, "&Ultima partita");
-    m.vista[1] = el<Opzione>(2160, 270, 2100, 255, "&Tutte le partite");
-    m.elenco = el(120, 600, 8520, 3240);
+    m.vista[0] = inRosso<Opzione>(240, 270, 1800, 255, "&Ultima partita");
+    m.vista[1] = inRosso<Opzione>(2160, 270, 2100, 255, "&Tutte le partite");
+    m.elenco = inRosso(120, 600, 8520, 3240);
     m.elenco.back = colori::rossoChiaro;
-    m.vuoto = el(120, 600, 8520, 3240, "", 12);
+    m.vuoto = inRosso(120, 600, 8520, 3240, "", 12);
     m.vuoto.back = colori::rossoChiaro;
     // On the window.
-    m.nota = el(120, 4020, 5640, 1380);
+    m.nota = inRosso(120, 4020, 5640, 1380);
     m.nota.fore = colori::bianco;
-    m.okay[0] = el<Bottone>(5880, 4080, 3000, 510, "&Salva come elenco personale", 9);
-    m.okay[1] = el<Bottone>(5880, 4680, 3000, 420, "&Chiudi (esc)", 9);
+    m.okay[0] = inRosso<Bottone>(5880, 4080, 3000, 510, "&Salva come elenco personale", 9);
+    m.okay[1] = inRosso<Bottone>(5880, 4680, 3000, 420, "&Chiudi (esc)", 9);
     for (auto& b : m.okay)
         b.back = colori::rossoChiaro;
     return m;
@@ -143,7 +128,6 @@ void FinestraRipasso::salvaElenco()
     const QList<VoceRipasso> voci = vocaboliUnici(voci_);
     if (voci.isEmpty())
         return;
-    const QString elenco = QString::fromLatin1(kElencoPersonale);
     const BisognoElenco bisogno = bisognoElenco(voci);
     // Without "Escludi simili" every word plays: fewer than that can not start a game at all. How
     // many to add is counted as the window's note counts it, with the box ticked as it starts.
@@ -155,50 +139,25 @@ void FinestraRipasso::salvaElenco()
                        + QStringLiteral(" per una partita: il gioco ne vuole almeno %1. Una volta salvato l'elenco, "
                                         "prima di giocarlo bisognerà aggiungere a mano almeno %2.")
                              .arg(kParoleMinime)
-                             .arg(vocaboli(mancano));
-    CopiaElenco copia;
-    const bool esiste = fs_.esiste(elenco);
-    if (esiste) {
-        copia = copiaPerElenco(fs_);
-        if (copia.nome.isEmpty()) {
-            box_.mostra(QStringLiteral("Ci sono già %1 copie di vecchi elenchi (da vocpers.bak a vocpers-%1.bak): "
-                                       "spostarne o cancellarne qualcuna, poi salvare di nuovo.")
-                            .arg(kCopieElenco),
-                        kTitoloFinestra, Icona::Errore, Pulsanti::Ok);
-            return;
-        }
-        domanda << QStringLiteral("Il file vocpers.txt esiste già. Sostituirlo con %1 del ripasso?\n").arg(vocaboli(voci.size()))
-                       + QStringLiteral("Quello di adesso resterà in %1%2. Il gioco non sovrascrive mai un elenco che non ha "
-                                  "scritto il ripasso: le altre copie restano come sono.")
-                       .arg(copia.nome,
-                            copia.sostituisce ? QStringLiteral(", al posto di un elenco salvato prima dal ripasso")
-                                              : QString());
-    } else if (mancano > 0) {
-        domanda << QStringLiteral("Salvarli lo stesso?");
-    }
-    if (!domanda.isEmpty()
-        && box_.mostra(domanda.join(QStringLiteral("\n\n")), kTitoloFinestra, Icona::Domanda, Pulsanti::OkAnnulla) != Risposta::Ok)
+                             .arg(contaVocaboli(mancano));
+    const auto sostituzione = [&voci](const CopiaElenco& copia) {
+        return QStringLiteral("Il file vocpers.txt esiste già. Sostituirlo con %1 del ripasso?\n").arg(contaVocaboli(voci.size()))
+               + QStringLiteral("Quello di adesso resterà in %1%2. Il gioco non sovrascrive mai un elenco che non ha "
+                                "scritto il ripasso: le altre copie restano come sono.")
+                     .arg(copia.nome, copia.sostituisce ? QStringLiteral(", al posto di un elenco salvato prima dal ripasso")
+                                                        : QString());
+    };
+    if (!salvaComeElencoPersonale(box_, fs_, kTitoloFinestra, testoElencoPersonale(voci), domanda, mancano > 0,
+                                  sostituzione))
         return;
-    QString motivo;
-    if (esiste && !fs_.copia(elenco, copia.nome, motivo)) {
-        box_.mostra(QStringLiteral("Impossibile conservare il vecchio vocpers.txt in %1 (%2): vocpers.txt è rimasto com'era.")
-                        .arg(copia.nome, motivo),
-                    kTitoloFinestra, Icona::Errore, Pulsanti::Ok);
-        return;
-    }
-    if (!fs_.scrivi(elenco, testoElencoPersonale(voci), motivo)) {
-        box_.mostra(QStringLiteral("Impossibile salvare vocpers.txt (%1).").arg(motivo), kTitoloFinestra, Icona::Errore,
-                    Pulsanti::Ok);
-        return;
-    }
     salvato_ = true;
-    QString fatto = QStringLiteral("Salvati in vocpers.txt: %1.\n\n").arg(vocaboli(voci.size()));
+    QString fatto = QStringLiteral("Salvati in vocpers.txt: %1.\n\n").arg(contaVocaboli(voci.size()));
     if (mancano > 0) {
         fatto += QStringLiteral("Non bastano ancora per una partita. Prima di spuntare \"Elenco personale (vocpers.txt)\" "
                                 "nelle impostazioni, aggiungere a vocpers.txt almeno %1, una riga "
                                 "\"0;classe;parola;traduzione\" ciascuno (classe 1 nomi, 2 aggettivi e pronomi, 3 verbi, "
                                 "4 avverbi, cong., prep.). Il programma lexorio-controlla dice se l'elenco è pronto.")
-                     .arg(vocaboli(mancano));
+                     .arg(contaVocaboli(mancano));
         box_.mostra(fatto, kTitoloFinestra, Icona::Avviso, Pulsanti::Ok);
         return;
     }

@@ -12,12 +12,6 @@
 
 namespace lex {
 
-inline constexpr const char* kElencoPersonale = "vocpers.txt";
-
-struct Bottone : Elemento {
-    bool enabled = true;
-};
-
 struct RipassoModel {
     QString caption = QStringLiteral("Lexorio: Ripasso");
     Elemento window;                 // client area

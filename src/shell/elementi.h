@@ -47,6 +47,11 @@ struct Elemento {
     double bottom() const { return top + height; }
 };
 
+// A command button: the user may press it unless it is greyed.
+struct Bottone : Elemento {
+    bool enabled = true;
+};
+
 // An element at its designed place, in twips.
 template <typename E = Elemento>
 E collocato(double left, double top, double width, double height, bool visible = true)
@@ -57,6 +62,18 @@ E collocato(double left, double top, double width, double height, bool visible =
     e.width = width;
     e.height = height;
     e.visible = visible;
+    return e;
+}
+
+// An element of a red dialog (the settings window, the review, the text window): the window's
+// red behind it, 8.25 points unless told otherwise.
+template <typename E = Elemento>
+E inRosso(double left, double top, double width, double height, const char* testo = "", double punti = 8.25)
+{
+    E e = collocato<E>(left, top, width, height);
+    e.text = QString::fromUtf8(testo);
+    e.fontSize = punti;
+    e.back = colori::rosso;
     return e;
 }
 

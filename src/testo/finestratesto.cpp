@@ -10,21 +10,6 @@ namespace {
 
 const QString kTitolo = QStringLiteral("Lexorio: Vocaboli da un testo");
 
-template <typename E = Elemento>
-E el(double l, double t, double w, double h, const char* scritta = "", double punti = 8.25)
-{
-    E e = collocato<E>(l, t, w, h);
-    e.text = QString::fromUtf8(scritta);
-    e.fontSize = punti;
-    e.back = colori::rosso; // the settings window's red, as the review
-    return e;
-}
-
-QString vocaboli(qsizetype n)
-{
-    return n == 1 ? QStringLiteral("1 vocabolo") : QStringLiteral("%1 vocaboli").arg(n);
-}
-
 } // namespace
 
 struct FinestraTesto::Dati {
@@ -37,24 +22,24 @@ struct FinestraTesto::Dati {
 TestoModel TestoModel::progettato()
 {
     TestoModel m;
-    m.window = el(0, 0, 9360, 7380);
-    m.Frame1 = el(120, 0, 9120, 1920, "Testo latino");
+    m.window = inRosso(0, 0, 9360, 7380);
+    m.Frame1 = inRosso(120, 0, 9120, 1920, "Testo latino");
     m.Frame1.fore = colori::bianco;
-    m.testo = el(120, 270, 6900, 1530);
+    m.testo = inRosso(120, 270, 6900, 1530);
     m.testo.back = colori::bianco;
-    m.comandi[0] = el<Bottone>(7140, 270, 1860, 420, "&Apri file…", 9);
-    m.comandi[1] = el<Bottone>(7140, 780, 1860, 420, "A&nalizza", 9);
-    m.Frame2 = el(120, 1980, 9120, 3900, "Lemmi del testo");
+    m.comandi[0] = inRosso<Bottone>(7140, 270, 1860, 420, "&Apri file…", 9);
+    m.comandi[1] = inRosso<Bottone>(7140, 780, 1860, 420, "A&nalizza", 9);
+    m.Frame2 = inRosso(120, 1980, 9120, 3900, "Lemmi del testo");
     m.Frame2.fore = colori::bianco;
-    m.elenco = el(120, 270, 8880, 3270);
+    m.elenco = inRosso(120, 270, 8880, 3270);
     m.elenco.back = colori::rossoChiaro;
-    m.copertura = el(120, 3570, 8880, 270, "", 9);
+    m.copertura = inRosso(120, 3570, 8880, 270, "", 9);
     m.copertura.fore = colori::bianco;
-    m.nota = el(120, 5940, 5760, 1380);
+    m.nota = inRosso(120, 5940, 5760, 1380);
     m.nota.fore = colori::bianco;
-    m.okay[0] = el<Bottone>(6000, 5940, 3240, 420, "Cambia &lemma", 9);
-    m.okay[1] = el<Bottone>(6000, 6420, 3240, 420, "&Salva come elenco personale", 9);
-    m.okay[2] = el<Bottone>(6000, 6900, 3240, 420, "&Chiudi (esc)", 9);
+    m.okay[0] = inRosso<Bottone>(6000, 5940, 3240, 420, "Cambia &lemma", 9);
+    m.okay[1] = inRosso<Bottone>(6000, 6420, 3240, 420, "&Salva come elenco personale", 9);
+    m.okay[2] = inRosso<Bottone>(6000, 6900, 3240, 420, "&Chiudi (esc)", 9);
     for (auto* b : {&m.comandi[0], &m.comandi[1], &m.okay[0], &m.okay[1], &m.okay[2]})
         b->back = colori::rossoChiaro;
     m.colonne = {QStringLiteral("Vocabolo"), QStringLiteral("Traduzione"), QStringLiteral("Classe"),
@@ -156,7 +141,7 @@ void FinestraTesto::mostraElenco()
         const auto daControllare = std::count_if(elenco_.voci.begin(), elenco_.voci.end(), [](const VoceTesto& v) {
             return v.tenuta && v.daControllare;
         });
-        QStringList nota{QStringLiteral("Spuntati: %1.").arg(vocaboli(tenute))};
+        QStringList nota{QStringLiteral("Spuntati: %1.").arg(contaVocaboli(tenute))};
         if (daControllare > 0)
             nota << (daControllare == 1 ? QStringLiteral("1 vocabolo fuori dai 1600 ha una traduzione suggerita dal lessico: controllarla.")
                                         : QStringLiteral("%1 vocaboli fuori dai 1600 hanno una traduzione suggerita dal lessico: controllarle.")
@@ -222,46 +207,21 @@ void FinestraTesto::salvaElenco()
         return;
     const QByteArray testo = testoElenco(tenuto, QStringLiteral("Vocaboli da un testo"));
     const int giocabili = vocaboliGiocabili(testo);
-    const QString elenco = QString::fromLatin1(kElencoPersonale);
     QStringList domanda;
     if (giocabili < kParoleMinime)
         domanda << QStringLiteral("Una partita ne sceglierebbe solo %1: il gioco ne vuole almeno %2.")
-                       .arg(vocaboli(giocabili))
+                       .arg(contaVocaboli(giocabili))
                        .arg(kParoleMinime);
-    CopiaElenco copia;
-    const bool esiste = fs_.esiste(elenco);
-    if (esiste) {
-        copia = copiaPerElenco(fs_);
-        if (copia.nome.isEmpty()) {
-            box_.mostra(QStringLiteral("Ci sono già %1 copie di vecchi elenchi (da vocpers.bak a vocpers-%1.bak): "
-                                       "spostarne o cancellarne qualcuna, poi salvare di nuovo.")
-                            .arg(kCopieElenco),
-                        kTitolo, Icona::Errore, Pulsanti::Ok);
-            return;
-        }
-        domanda << QStringLiteral("Il file vocpers.txt esiste già. Sostituirlo con %1 del testo?\n").arg(vocaboli(tenuto.voci.size()))
-                       + QStringLiteral("Quello di adesso resterà in %1.").arg(copia.nome);
-    } else if (giocabili < kParoleMinime) {
-        domanda << QStringLiteral("Salvarli lo stesso?");
-    }
-    if (!domanda.isEmpty()
-        && box_.mostra(domanda.join(QStringLiteral("\n\n")), kTitolo, Icona::Domanda, Pulsanti::OkAnnulla) != Risposta::Ok)
+    const auto sostituzione = [&tenuto](const CopiaElenco& copia) {
+        return QStringLiteral("Il file vocpers.txt esiste già. Sostituirlo con %1 del testo?\n").arg(contaVocaboli(tenuto.voci.size()))
+               + QStringLiteral("Quello di adesso resterà in %1.").arg(copia.nome);
+    };
+    if (!salvaComeElencoPersonale(box_, fs_, kTitolo, testo, domanda, giocabili < kParoleMinime, sostituzione))
         return;
-    QString motivo;
-    if (esiste && !fs_.copia(elenco, copia.nome, motivo)) {
-        box_.mostra(QStringLiteral("Impossibile conservare il vecchio vocpers.txt in %1 (%2): vocpers.txt è rimasto com'era.")
-                        .arg(copia.nome, motivo),
-                    kTitolo, Icona::Errore, Pulsanti::Ok);
-        return;
-    }
-    if (!fs_.scrivi(elenco, testo, motivo)) {
-        box_.mostra(QStringLiteral("Impossibile salvare vocpers.txt (%1).").arg(motivo), kTitolo, Icona::Errore, Pulsanti::Ok);
-        return;
-    }
     salvato_ = true;
     box_.mostra(QStringLiteral("Salvati in vocpers.txt: %1; una partita ne sceglie %2.\n\n"
                                "Per giocarli, nelle impostazioni spuntare \"Elenco personale (vocpers.txt)\".")
-                    .arg(vocaboli(tenuto.voci.size()))
+                    .arg(contaVocaboli(tenuto.voci.size()))
                     .arg(giocabili),
                 kTitolo, giocabili < kParoleMinime ? Icona::Avviso : Icona::Nessuna, Pulsanti::Ok);
 }

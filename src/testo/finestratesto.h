@@ -5,9 +5,12 @@
 // personal list as the review does. The lexicon is loaded at the first analysis, never before.
 #pragma once
 
-#include "review/finestraripasso.h" // Bottone, the look of the review
+#include "dati/filesistema.h"
+#include "shell/elementi.h"
+#include "shell/porte.h"
 #include "testo/elencotesto.h"
 
+#include <array>
 #include <memory>
 
 namespace lex {

@@ -185,3 +185,34 @@ TEST_F(InPartita, ElencoSalvatoGiocatoNellaPartitaDopo)
     attese.sort();
     EXPECT_EQ(giocate, attese);
 }
+
+// With every copy name taken by lists the review did not write, nothing may be written over:
+// one error box, titled for the window that saves, and no question that would let it go on.
+TEST(SalvaComeElencoPersonale, SenzaCopieLibereNonScriveNulla)
+{
+    FakeBox box;
+    FakeFileSistema fs;
+    const QByteArray insegnante = "0;0;Titolo;Classe terza\r\n0;1;miles;soldato\r\n";
+    fs.metti(QStringLiteral("vocpers.txt"), insegnante);
+    for (int i = 1; i <= kCopieElenco; ++i)
+        fs.metti(i == 1 ? QStringLiteral("vocpers.bak") : QStringLiteral("vocpers-%1.bak").arg(i), insegnante);
+    int chiesto = 0;
+    const bool scritto = salvaComeElencoPersonale(box, fs, QStringLiteral("Titolo"), "0;0;nuovo;\r\n", {}, true,
+                                                  [&chiesto](const CopiaElenco&) { ++chiesto; return QString(); });
+    EXPECT_FALSE(scritto);
+    EXPECT_EQ(chiesto, 0);
+    ASSERT_EQ(box.mostrati.size(), 1u);
+    EXPECT_EQ(box.mostrati[0].icona, Icona::Errore);
+    EXPECT_EQ(box.mostrati[0].titolo, QStringLiteral("Titolo"));
+    EXPECT_TRUE(box.mostrati[0].testo.startsWith(QStringLiteral("Ci sono già 99 copie"))) << qPrintable(box.mostrati[0].testo);
+    EXPECT_EQ(fs.di(QStringLiteral("vocpers.txt")), insegnante);
+    EXPECT_FALSE(fs.ha(QStringLiteral("vocpers-100.bak")));
+
+    // One copy freed: the question names it, and the list goes there before the new one is written.
+    std::erase_if(fs.file, [](const auto& f) { return f.first.endsWith(QLatin1String("/vocpers-42.bak")); });
+    EXPECT_TRUE(salvaComeElencoPersonale(box, fs, QStringLiteral("Titolo"), "0;0;nuovo;\r\n", {}, true,
+                                         [](const CopiaElenco& c) { return c.nome; }));
+    EXPECT_EQ(box.mostrati.back().testo, QStringLiteral("vocpers-42.bak")) << "no \"Salvarli lo stesso?\" beside it";
+    EXPECT_EQ(fs.di(QStringLiteral("vocpers-42.bak")), insegnante);
+    EXPECT_EQ(fs.di(QStringLiteral("vocpers.txt")), QByteArray("0;0;nuovo;\r\n"));
+}
