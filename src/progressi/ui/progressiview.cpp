@@ -2,17 +2,16 @@
 
 #include "progressi/ui/grafico.h"
 #include "settings/personaggi.h"
+#include "shell/ui/dialogoqt.h"
 #include "shell/ui/elementiqt.h"
 #include "shell/ui/porteqt.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace lex::ui {
@@ -159,11 +158,7 @@ void mostraProgressiModale(const Progressi& progressi, FileSistema& fs, int pers
         tabella = leggiCopertura(testo);
     ProgressiView vista(progressi, std::move(tabella), personaggio, genitore);
     vista.adjustSize();
-    if (const QScreen* s = QGuiApplication::primaryScreen()) {
-        const QRect g = s->geometry();
-        vista.move((g.width() - vista.width()) / 2, (g.height() - vista.height()) / 2);
-    }
-    vista.exec();
+    mostraAlCentro(vista);
 }
 
 } // namespace lex::ui

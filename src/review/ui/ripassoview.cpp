@@ -4,27 +4,17 @@
 #include "shell/ui/elementiqt.h"
 
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTableWidget>
 
 namespace lex::ui {
 
-RipassoView::RipassoView(FinestraRipasso& regole, QWidget* genitore) : QDialog(genitore), r_(regole)
+RipassoView::RipassoView(FinestraRipasso& regole, QWidget* genitore) : DialogoRegole(regole, genitore)
 {
     const auto& m = r_.m;
-    setWindowTitle(m.caption);
-    setFixedSize(px(m.window.width), px(m.window.height));
-    colora(this, m.window.back, colori::nero);
-    setFont(arial(8.25));
-
-    frame1_ = new QGroupBox(m.Frame1.text, this);
-    frame1_->setFont(arial(m.Frame1.fontSize, true));
-    colora(frame1_, m.Frame1.back, m.Frame1.fore);
+    frame1_ = cornice(m.Frame1, this);
 
     for (int i : {0, 1}) {
         const auto& e = m.vista[static_cast<std::size_t>(i)];
@@ -36,29 +26,8 @@ RipassoView::RipassoView(FinestraRipasso& regole, QWidget* genitore) : QDialog(g
         vista_[static_cast<std::size_t>(i)] = o;
     }
 
-    elenco_ = new QTableWidget(frame1_);
-    elenco_->setObjectName(QStringLiteral("elenco"));
-    elenco_->setFont(arial(9));
+    elenco_ = elencoRosso(frame1_);
     elenco_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    elenco_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    elenco_->setSelectionMode(QAbstractItemView::SingleSelection);
-    elenco_->setTabKeyNavigation(false); // Tab leaves the list for the buttons
-    elenco_->setWordWrap(false);
-    elenco_->setTextElideMode(Qt::ElideRight);
-    elenco_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    elenco_->setAlternatingRowColors(true);
-    elenco_->verticalHeader()->hide();
-    elenco_->horizontalHeader()->setFont(arial(9, true));
-    elenco_->horizontalHeader()->setHighlightSections(false);
-    elenco_->horizontalHeader()->setStretchLastSection(true);
-    // The board's colours: light red rows, the orange of the main window in the titles, and the
-    // yellow of the lit answer box for the chosen row.
-    elenco_->setStyleSheet(QStringLiteral(
-        "QTableWidget { background: #ff8080; alternate-background-color: #ffa0a0; color: black;"
-        " gridline-color: #c04040; border: 1px solid #400000;"
-        " selection-background-color: #ffff00; selection-color: black; }"
-        "QHeaderView::section { background: #ff8000; color: black; border: 0px; border-right: 1px solid #c04040;"
-        " border-bottom: 1px solid #400000; padding: 2px 4px; }"));
 
     vuoto_ = new QLabel(m.vuoto.text, frame1_);
     vuoto_->setObjectName(QStringLiteral("vuoto"));
@@ -69,24 +38,10 @@ RipassoView::RipassoView(FinestraRipasso& regole, QWidget* genitore) : QDialog(g
     colora(vuoto_, m.vuoto.back, colori::rossoScuro);
     vuoto_->setFrameStyle(QFrame::Box | QFrame::Plain);
 
-    nota_ = new QLabel(this);
-    nota_->setObjectName(QStringLiteral("nota"));
-    nota_->setFont(arial(m.nota.fontSize, true));
-    nota_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    nota_->setWordWrap(true);
-    colora(nota_, m.nota.back, m.nota.fore);
+    nota_ = etichettaNota(m.nota, this);
 
     for (int i : {0, 1}) {
-        const auto& e = m.okay[static_cast<std::size_t>(i)];
-        auto* b = new QPushButton(e.text, this);
-        b->setObjectName(QStringLiteral("okay%1").arg(i));
-        b->setFont(arial(e.fontSize, true));
-        QPalette pal = b->palette();
-        pal.setColor(QPalette::Button, colore(e.back));
-        pal.setColor(QPalette::Active, QPalette::ButtonText, colore(e.fore));
-        pal.setColor(QPalette::Inactive, QPalette::ButtonText, colore(e.fore));
-        pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(160, 64, 64)); // nothing to save
-        b->setPalette(pal);
+        auto* b = bottone(m.okay[static_cast<std::size_t>(i)], QStringLiteral("okay%1").arg(i), this);
         connect(b, &QPushButton::clicked, this, [this, i] { esegui([this, i] { r_.okay_Click(i); }); });
         okay_[static_cast<std::size_t>(i)] = b;
     }
@@ -118,11 +73,7 @@ void RipassoView::rispecchia()
     if (righe_ != m.righe || elenco_->columnCount() != m.colonne.size()) {
         righe_ = m.righe;
         elenco_->clear();
-        elenco_->setColumnCount(static_cast<int>(m.colonne.size()));
-        elenco_->setHorizontalHeaderLabels(m.colonne);
-        for (int c = 0; c < m.larghezze.size(); ++c)
-            elenco_->setColumnWidth(c, px(m.larghezze[c]));
-        elenco_->setRowCount(static_cast<int>(m.righe.size()));
+        intesta(elenco_, m.colonne, m.larghezze, m.righe.size());
         for (int r = 0; r < m.righe.size(); ++r)
             for (int c = 0; c < m.righe[r].size(); ++c) {
                 auto* cella = new QTableWidgetItem(m.righe[r][c]);
@@ -135,17 +86,10 @@ void RipassoView::rispecchia()
             elenco_->setCurrentCell(0, 0);
     }
 
-    applica(vuoto_, m.vuoto);
-    if (vuoto_->text() != m.vuoto.text)
-        vuoto_->setText(m.vuoto.text);
-    applica(nota_, m.nota);
-    if (nota_->text() != m.nota.text)
-        nota_->setText(m.nota.text);
-    for (int i : {0, 1}) {
-        QPushButton* b = okay_[static_cast<std::size_t>(i)];
-        applica(b, m.okay[static_cast<std::size_t>(i)]);
-        b->setEnabled(m.okay[static_cast<std::size_t>(i)].enabled);
-    }
+    applicaTesto(vuoto_, m.vuoto);
+    applicaTesto(nota_, m.nota);
+    for (int i : {0, 1})
+        applicaBottone(okay_[static_cast<std::size_t>(i)], m.okay[static_cast<std::size_t>(i)]);
 }
 
 void RipassoView::reject()
@@ -157,11 +101,7 @@ bool mostraRipassoModale(const Ripasso& ripasso, MessaggiBox& box, FileSistema& 
 {
     FinestraRipasso regole(ripasso, box, fs);
     RipassoView vista(regole, genitore);
-    if (const QScreen* s = QGuiApplication::primaryScreen()) {
-        const QRect g = s->geometry();
-        vista.move((g.width() - vista.width()) / 2, (g.height() - vista.height()) / 2);
-    }
-    vista.exec();
+    mostraAlCentro(vista);
     return regole.elencoSalvato();
 }
 

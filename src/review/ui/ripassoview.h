@@ -4,8 +4,8 @@
 #pragma once
 
 #include "review/finestraripasso.h"
+#include "shell/ui/dialogoqt.h"
 
-#include <QDialog>
 #include <array>
 
 class QGroupBox;
@@ -16,11 +16,11 @@ class QTableWidget;
 
 namespace lex::ui {
 
-class RipassoView : public QDialog {
+class RipassoView : public DialogoRegole<FinestraRipasso> {
 public:
     RipassoView(FinestraRipasso& regole, QWidget* genitore = nullptr);
 
-    void rispecchia(); // the model's state onto the widgets
+    void rispecchia() override;
 
     QTableWidget* elenco() const { return elenco_; }
     QLabel* vuoto() const { return vuoto_; }
@@ -32,15 +32,6 @@ protected:
     void reject() override; // Esc or the close control: "&Chiudi (esc)"
 
 private:
-    template <typename F> void esegui(F&& f)
-    {
-        f();
-        rispecchia();
-        if (!r_.m.shown && isVisible())
-            done(Accepted);
-    }
-
-    FinestraRipasso& r_;
     QGroupBox* frame1_;
     std::array<QRadioButton*, 2> vista_{};
     QTableWidget* elenco_;

@@ -3,9 +3,9 @@
 // arrows, Space for a word's box, F2 to change a translation; access keys; Esc closes.
 #pragma once
 
+#include "shell/ui/dialogoqt.h"
 #include "testo/finestratesto.h"
 
-#include <QDialog>
 #include <array>
 
 class QGroupBox;
@@ -17,11 +17,11 @@ class QTableWidgetItem;
 
 namespace lex::ui {
 
-class TestoView : public QDialog {
+class TestoView : public DialogoRegole<FinestraTesto> {
 public:
     TestoView(FinestraTesto& regole, QWidget* genitore = nullptr);
 
-    void rispecchia(); // the model's state onto the widgets
+    void rispecchia() override;
 
     QPlainTextEdit* testo() const { return testo_; }
     QTableWidget* elenco() const { return elenco_; }
@@ -34,16 +34,8 @@ protected:
     void reject() override; // Esc or the close control: "&Chiudi (esc)"
 
 private:
-    template <typename F> void esegui(F&& f)
-    {
-        f();
-        rispecchia();
-        if (!r_.m.shown && isVisible())
-            done(Accepted);
-    }
     void cellaCambiata(QTableWidgetItem* cella);
 
-    FinestraTesto& r_;
     QGroupBox *frame1_, *frame2_;
     QPlainTextEdit* testo_;
     std::array<QPushButton*, 2> comandi_{};
