@@ -53,4 +53,19 @@ std::optional<QString> FileSistema::mettiDaParte(const QString& nome)
     return std::nullopt;
 }
 
+FileSistema::Registro FileSistema::caricaRegistro(const QString& nome, qint64 massimo,
+                                                  const std::function<bool(const QByteArray&)>& prendi)
+{
+    QByteArray testo;
+    QString motivo;
+    const Lettura l = leggi(nome, testo, motivo, massimo);
+    if (l == Lettura::Assente)
+        return {Registro::Esito::Assente, {}};
+    if (l == Lettura::Letta && prendi(testo))
+        return {Registro::Esito::Letto, {}};
+    if (const auto daParte = mettiDaParte(nome))
+        return {Registro::Esito::MessoDaParte, *daParte};
+    return {Registro::Esito::Bloccato, {}};
+}
+
 } // namespace lex
