@@ -56,4 +56,9 @@ public:
     Registro caricaRegistro(const QString& nome, qint64 massimo, const std::function<bool(const QByteArray&)>& prendi);
 };
 
+// What the player is told of a damaged record file, empty when it was read or absent: daCapo
+// says what starts again, nonSalvato what this session will not keep.
+QString avvisoRegistro(const FileSistema::Registro& r, const QString& nome, const QString& daCapo,
+                       const QString& nonSalvato);
+
 } // namespace lex

@@ -12,22 +12,12 @@ void Progressi::carica()
             dati_ = *d;
         return d.has_value();
     };
-    const auto r = fs_.caricaRegistro(QString::fromLatin1(kFileProgressi), kMassimoFileProgressi, prendi);
-    switch (r.esito) {
-    case FileSistema::Registro::Esito::Assente:
-    case FileSistema::Registro::Esito::Letto:
-        break;
-    case FileSistema::Registro::Esito::MessoDaParte: // under a name of its own, never over an earlier one
-        avvisoLettura_ = QStringLiteral("Il file progressi.txt era danneggiato o illeggibile: è stato messo da parte "
-                                        "come %1 e i progressi ricominciano da capo.")
-                             .arg(r.daParte);
-        break;
-    case FileSistema::Registro::Esito::Bloccato:
-        nonScrivere_ = true;
-        avvisoLettura_ = QStringLiteral("Il file progressi.txt è danneggiato o illeggibile e non si è potuto metterlo da parte: "
-                                        "resta com'è, e i progressi di questa sessione non verranno salvati.");
-        break;
-    }
+    // A damaged file goes under a name of its own, never over an earlier one.
+    const QString nome = QString::fromLatin1(kFileProgressi);
+    const auto r = fs_.caricaRegistro(nome, kMassimoFileProgressi, prendi);
+    nonScrivere_ = r.esito == FileSistema::Registro::Esito::Bloccato;
+    avvisoLettura_ = avvisoRegistro(r, nome, QStringLiteral("i progressi ricominciano da capo"),
+                                    QStringLiteral("i progressi di questa sessione non verranno salvati"));
 }
 
 QStringList Progressi::avvisi() const

@@ -310,22 +310,12 @@ void Ripasso::carica()
             dati_ = *d;
         return d.has_value();
     };
-    const auto r = fs_.caricaRegistro(QString::fromLatin1(kFileRipasso), kMassimoFileRipasso, prendi);
-    switch (r.esito) {
-    case FileSistema::Registro::Esito::Assente:
-    case FileSistema::Registro::Esito::Letto:
-        break;
-    case FileSistema::Registro::Esito::MessoDaParte: // under a name of its own, never over an earlier one
-        avvisoLettura_ = QStringLiteral("Il file ripasso.txt era danneggiato o illeggibile: è stato messo da parte "
-                                        "come %1 e il ripasso ricomincia da capo.")
-                             .arg(r.daParte);
-        break;
-    case FileSistema::Registro::Esito::Bloccato:
-        nonScrivere_ = true;
-        avvisoLettura_ = QStringLiteral("Il file ripasso.txt è danneggiato o illeggibile e non si è potuto metterlo da parte: "
-                                        "resta com'è, e il ripasso di questa sessione non verrà salvato.");
-        break;
-    }
+    // A damaged file goes under a name of its own, never over an earlier one.
+    const QString nome = QString::fromLatin1(kFileRipasso);
+    const auto r = fs_.caricaRegistro(nome, kMassimoFileRipasso, prendi);
+    nonScrivere_ = r.esito == FileSistema::Registro::Esito::Bloccato;
+    avvisoLettura_ = avvisoRegistro(r, nome, QStringLiteral("il ripasso ricomincia da capo"),
+                                    QStringLiteral("il ripasso di questa sessione non verrà salvato"));
 }
 
 QStringList Ripasso::avvisi() const
