@@ -6,27 +6,18 @@ namespace lex {
 
 void Progressi::carica()
 {
-    const QString nome = QString::fromLatin1(kFileProgressi);
-    QByteArray testo;
-    QString motivo;
-    const Lettura l = fs_.leggi(nome, testo, motivo, kMassimoFileProgressi);
-    if (l == Lettura::Assente)
-        return;
-    if (l == Lettura::Letta)
-        if (auto d = leggiTestoProgressi(testo)) {
+    const auto prendi = [this](const QByteArray& testo) {
+        auto d = leggiTestoProgressi(testo);
+        if (d)
             dati_ = *d;
-            return;
-        }
-    // Set aside under a name of its own, never over an earlier one.
-    if (const auto daParte = fs_.mettiDaParte(nome)) {
-        avvisoLettura_ = QStringLiteral("Il file progressi.txt era danneggiato o illeggibile: è stato messo da parte "
-                                        "come %1 e i progressi ricominciano da capo.")
-                             .arg(*daParte);
-        return;
-    }
-    nonScrivere_ = true;
-    avvisoLettura_ = QStringLiteral("Il file progressi.txt è danneggiato o illeggibile e non si è potuto metterlo da parte: "
-                                    "resta com'è, e i progressi di questa sessione non verranno salvati.");
+        return d.has_value();
+    };
+    // A damaged file goes under a name of its own, never over an earlier one.
+    const QString nome = QString::fromLatin1(kFileProgressi);
+    const auto r = fs_.caricaRegistro(nome, kMassimoFileProgressi, prendi);
+    nonScrivere_ = r.esito == FileSistema::Registro::Esito::Bloccato;
+    avvisoLettura_ = avvisoRegistro(r, nome, QStringLiteral("i progressi ricominciano da capo"),
+                                    QStringLiteral("i progressi di questa sessione non verranno salvati"));
 }
 
 QStringList Progressi::avvisi() const

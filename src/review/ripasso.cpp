@@ -304,27 +304,18 @@ std::optional<DatiRipasso> leggiTestoRipasso(QByteArrayView testo)
 
 void Ripasso::carica()
 {
-    const QString nome = QString::fromLatin1(kFileRipasso);
-    QByteArray testo;
-    QString motivo;
-    const Lettura l = fs_.leggi(nome, testo, motivo, kMassimoFileRipasso);
-    if (l == Lettura::Assente)
-        return;
-    if (l == Lettura::Letta)
-        if (auto d = leggiTestoRipasso(testo)) {
+    const auto prendi = [this](const QByteArray& testo) {
+        auto d = leggiTestoRipasso(testo);
+        if (d)
             dati_ = *d;
-            return;
-        }
-    // Set aside under a name of its own, never over an earlier one.
-    if (const auto daParte = fs_.mettiDaParte(nome)) {
-        avvisoLettura_ = QStringLiteral("Il file ripasso.txt era danneggiato o illeggibile: è stato messo da parte "
-                                        "come %1 e il ripasso ricomincia da capo.")
-                             .arg(*daParte);
-        return;
-    }
-    nonScrivere_ = true;
-    avvisoLettura_ = QStringLiteral("Il file ripasso.txt è danneggiato o illeggibile e non si è potuto metterlo da parte: "
-                                    "resta com'è, e il ripasso di questa sessione non verrà salvato.");
+        return d.has_value();
+    };
+    // A damaged file goes under a name of its own, never over an earlier one.
+    const QString nome = QString::fromLatin1(kFileRipasso);
+    const auto r = fs_.caricaRegistro(nome, kMassimoFileRipasso, prendi);
+    nonScrivere_ = r.esito == FileSistema::Registro::Esito::Bloccato;
+    avvisoLettura_ = avvisoRegistro(r, nome, QStringLiteral("il ripasso ricomincia da capo"),
+                                    QStringLiteral("il ripasso di questa sessione non verrà salvato"));
 }
 
 QStringList Ripasso::avvisi() const
