@@ -53,37 +53,4 @@ std::optional<QString> FileSistema::mettiDaParte(const QString& nome)
     return std::nullopt;
 }
 
-FileSistema::Registro FileSistema::caricaRegistro(const QString& nome, qint64 massimo,
-                                                  const std::function<bool(const QByteArray&)>& prendi)
-{
-    QByteArray testo;
-    QString motivo;
-    const Lettura l = leggi(nome, testo, motivo, massimo);
-    if (l == Lettura::Assente)
-        return {Registro::Esito::Assente, {}};
-    if (l == Lettura::Letta && prendi(testo))
-        return {Registro::Esito::Letto, {}};
-    if (const auto daParte = mettiDaParte(nome))
-        return {Registro::Esito::MessoDaParte, *daParte};
-    return {Registro::Esito::Bloccato, {}};
-}
-
-QString avvisoRegistro(const FileSistema::Registro& r, const QString& nome, const QString& daCapo,
-                       const QString& nonSalvato)
-{
-    switch (r.esito) {
-    case FileSistema::Registro::Esito::Assente:
-    case FileSistema::Registro::Esito::Letto:
-        break;
-    case FileSistema::Registro::Esito::MessoDaParte:
-        return QStringLiteral("Il file %1 era danneggiato o illeggibile: è stato messo da parte come %2 e %3.")
-            .arg(nome, r.daParte, daCapo);
-    case FileSistema::Registro::Esito::Bloccato:
-        return QStringLiteral("Il file %1 è danneggiato o illeggibile e non si è potuto metterlo da parte: "
-                              "resta com'è, e %2.")
-            .arg(nome, nonSalvato);
-    }
-    return {};
-}
-
 } // namespace lex

@@ -7,7 +7,6 @@
 #include <QByteArrayView>
 #include <QString>
 
-#include <functional>
 #include <limits>
 #include <optional>
 
@@ -46,19 +45,6 @@ public:
     // A damaged record file ("ripasso.txt") renamed "ripasso-guasto.txt", "ripasso-guasto-2.txt",
     // … never over an earlier one: the name it got, or nothing when it could not be renamed.
     std::optional<QString> mettiDaParte(const QString& nome);
-
-    // A record file read at start: absent, taken by the parser, or damaged (unreadable, or
-    // refused by the parser) and then set aside, or damaged and left where it is.
-    struct Registro {
-        enum class Esito { Assente, Letto, MessoDaParte, Bloccato } esito;
-        QString daParte; // the name it was set aside under
-    };
-    Registro caricaRegistro(const QString& nome, qint64 massimo, const std::function<bool(const QByteArray&)>& prendi);
 };
-
-// What the player is told of a damaged record file, empty when it was read or absent: daCapo
-// says what starts again, nonSalvato what this session will not keep.
-QString avvisoRegistro(const FileSistema::Registro& r, const QString& nome, const QString& daCapo,
-                       const QString& nonSalvato);
 
 } // namespace lex

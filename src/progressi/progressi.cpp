@@ -6,30 +6,17 @@ namespace lex {
 
 void Progressi::carica()
 {
-    const auto prendi = [this](const QByteArray& testo) {
+    file_.carica([this](const QByteArray& testo) {
         auto d = leggiTestoProgressi(testo);
         if (d)
             dati_ = *d;
         return d.has_value();
-    };
-    // A damaged file goes under a name of its own, never over an earlier one.
-    const QString nome = QString::fromLatin1(kFileProgressi);
-    const auto r = fs_.caricaRegistro(nome, kMassimoFileProgressi, prendi);
-    nonScrivere_ = r.esito == FileSistema::Registro::Esito::Bloccato;
-    avvisoLettura_ = avvisoRegistro(r, nome, QStringLiteral("i progressi ricominciano da capo"),
-                                    QStringLiteral("i progressi di questa sessione non verranno salvati"));
+    });
 }
 
 QStringList Progressi::avvisi() const
 {
-    QStringList a;
-    if (!avvisoLettura_.isEmpty())
-        a << avvisoLettura_;
-    if (const QString motivo = scrittore_.ultimoErrore(); !motivo.isEmpty())
-        a << QStringLiteral("Non è stato possibile scrivere progressi.txt (%1): le ultime partite "
-                            "non saranno ricordate alla prossima partenza.")
-                 .arg(motivo);
-    return a;
+    return file_.avvisi();
 }
 
 void Progressi::impostaPrimaDaRipassare(bool si)
@@ -110,20 +97,13 @@ void Progressi::chiudiInCorso()
 
 void Progressi::salva()
 {
-    if (!nonScrivere_)
-        // A copy shares its lists until one side changes them: the text is made on the writing thread.
-        scrittore_.scrivi(QString::fromLatin1(kFileProgressi), [copia = dati_] { return testoProgressi(copia); });
+    // A copy shares its lists until one side changes them: the text is made on the writing thread.
+    file_.scrivi([copia = dati_] { return testoProgressi(copia); });
 }
 
 QString Progressi::mancataRegistrazione()
 {
-    const int fallite = scrittore_.fallite();
-    if (fallite == falliteDette_)
-        return {};
-    falliteDette_ = fallite;
-    const QString motivo = scrittore_.ultimoErrore();
-    // A later write that worked makes the earlier failure moot.
-    return motivo;
+    return file_.mancataRegistrazione();
 }
 
 } // namespace lex

@@ -4,10 +4,10 @@
 // two-player game the left player's too.
 #pragma once
 
+#include "dati/fileregistro.h"
+#include "dati/filesistema.h"
 #include "progressi/programma.h"
 #include "progressi/registro.h"
-#include "dati/disparte.h"
-#include "dati/filesistema.h"
 #include "shell/osservatore.h"
 
 #include <QByteArrayView>
@@ -42,7 +42,11 @@ class Progressi : public OsservatorePartita, public ProgrammaParole {
 public:
     // The writer is the record's own, so that its failures are told apart from other files'.
     Progressi(FileSistema& fs, ScrittoreInDisparte& scrittore, Calendario& calendario)
-        : fs_(fs), scrittore_(scrittore), calendario_(calendario)
+        : file_(fs, scrittore, QString::fromLatin1(kFileProgressi), kMassimoFileProgressi,
+                {QStringLiteral("i progressi ricominciano da capo"),
+                 QStringLiteral("i progressi di questa sessione non verranno salvati"),
+                 QStringLiteral("le ultime partite non saranno ricordate alla prossima partenza")}),
+          calendario_(calendario)
     {
     }
 
@@ -79,15 +83,11 @@ private:
     void chiudiInCorso(); // a game left unfinished counts too, as far as it went
     void salva();
 
-    FileSistema& fs_;
-    ScrittoreInDisparte& scrittore_;
+    FileDiRegistro file_;
     Calendario& calendario_;
     DatiProgressi dati_;
     std::array<Giocatore, 3> giocatori_; // 1 right, 2 left
     bool inCorso_ = false;
-    QString avvisoLettura_;
-    int falliteDette_ = 0; // failed writes already told after a game
-    bool nonScrivere_ = false;
 };
 
 } // namespace lex

@@ -304,30 +304,17 @@ std::optional<DatiRipasso> leggiTestoRipasso(QByteArrayView testo)
 
 void Ripasso::carica()
 {
-    const auto prendi = [this](const QByteArray& testo) {
+    file_.carica([this](const QByteArray& testo) {
         auto d = leggiTestoRipasso(testo);
         if (d)
             dati_ = *d;
         return d.has_value();
-    };
-    // A damaged file goes under a name of its own, never over an earlier one.
-    const QString nome = QString::fromLatin1(kFileRipasso);
-    const auto r = fs_.caricaRegistro(nome, kMassimoFileRipasso, prendi);
-    nonScrivere_ = r.esito == FileSistema::Registro::Esito::Bloccato;
-    avvisoLettura_ = avvisoRegistro(r, nome, QStringLiteral("il ripasso ricomincia da capo"),
-                                    QStringLiteral("il ripasso di questa sessione non verrà salvato"));
+    });
 }
 
 QStringList Ripasso::avvisi() const
 {
-    QStringList a;
-    if (!avvisoLettura_.isEmpty())
-        a << avvisoLettura_;
-    if (const QString motivo = scrittore_.ultimoErrore(); !motivo.isEmpty())
-        a << QStringLiteral("Non è stato possibile scrivere ripasso.txt (%1): gli errori delle ultime partite "
-                            "non saranno ricordati alla prossima partenza.")
-                 .arg(motivo);
-    return a;
+    return file_.avvisi();
 }
 
 void Ripasso::partitaIniziata(int giocatori, const QString& nome1, const QString& nome2)
@@ -373,20 +360,13 @@ void Ripasso::chiudiInCorso()
     if (p.domande.isEmpty())
         return;
     chiudiPartita(dati_, p);
-    if (!nonScrivere_)
-        // A copy shares its lists until one side changes them: the text is made on the writing thread.
-        scrittore_.scrivi(QString::fromLatin1(kFileRipasso), [copia = dati_] { return testoRipasso(copia); });
+    // A copy shares its lists until one side changes them: the text is made on the writing thread.
+    file_.scrivi([copia = dati_] { return testoRipasso(copia); });
 }
 
 QString Ripasso::mancataRegistrazione()
 {
-    const int fallite = scrittore_.fallite();
-    if (fallite == falliteDette_)
-        return {};
-    falliteDette_ = fallite;
-    const QString motivo = scrittore_.ultimoErrore();
-    // A later write that worked makes the earlier failure moot.
-    return motivo;
+    return file_.mancataRegistrazione();
 }
 
 } // namespace lex

@@ -3,7 +3,7 @@
 // once it has been answered right, without a miss, in three later games.
 #pragma once
 
-#include "dati/disparte.h"
+#include "dati/fileregistro.h"
 #include "dati/filesistema.h"
 #include "shell/osservatore.h"
 
@@ -76,7 +76,13 @@ std::optional<DatiRipasso> leggiTestoRipasso(QByteArrayView testo);
 // at start-up, written in the background whenever a game has been folded in.
 class Ripasso : public OsservatorePartita {
 public:
-    Ripasso(FileSistema& fs, ScrittoreInDisparte& scrittore) : fs_(fs), scrittore_(scrittore) {}
+    Ripasso(FileSistema& fs, ScrittoreInDisparte& scrittore)
+        : file_(fs, scrittore, QString::fromLatin1(kFileRipasso), kMassimoFileRipasso,
+                {QStringLiteral("il ripasso ricomincia da capo"),
+                 QStringLiteral("il ripasso di questa sessione non verrà salvato"),
+                 QStringLiteral("gli errori delle ultime partite non saranno ricordati alla prossima partenza")})
+    {
+    }
 
     // Reads "ripasso.txt". A damaged or unreadable file is renamed out of the way and the review
     // starts empty; when even that fails, the file is left alone and never written over.
@@ -96,13 +102,9 @@ public:
 private:
     void chiudiInCorso(); // a game left unfinished counts too, as far as it went
 
-    FileSistema& fs_;
-    ScrittoreInDisparte& scrittore_;
+    FileDiRegistro file_;
     DatiRipasso dati_;
     std::optional<RegistroPartita> inCorso_;
-    QString avvisoLettura_;
-    int falliteDette_ = 0; // failed writes already told after a game
-    bool nonScrivere_ = false; // a damaged file that could not be set aside stays as it is
 };
 
 } // namespace lex
