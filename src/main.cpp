@@ -46,6 +46,7 @@ int main(int argc, char** argv)
     }
     caratteri.attendi();
     lex::ui::Gioco gioco;
+    gioco.primaDiUscire([&unaSola] { unaSola.rilascia(); });
     gioco.avvia();
     return app.exec();
 }

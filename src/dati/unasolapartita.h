@@ -12,7 +12,7 @@
 namespace lex {
 
 // The lock file, hidden beside the game's files. It holds the process id of the copy that
-// runs there; a copy that ended without removing it (killed, or quit on the spot) leaves a
+// runs there; a copy that ended without removing it (killed) leaves a
 // lock whose process is gone, which the next start takes over.
 inline constexpr const char* kFileBlocco = ".lexorio.lock";
 
@@ -30,6 +30,10 @@ public:
 
     // Takes it, or shows the second copy why it does not start: false then.
     bool prendiOAvvisa(MessaggiBox& box);
+
+    // Gives the folder back before the process ends on the spot (the quit), when no destructor
+    // runs: a lock left behind on a shared folder would stop the game on the other computers.
+    void rilascia() { blocco_.unlock(); }
 
     QString cartella() const { return cartella_; }
 

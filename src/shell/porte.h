@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QString>
+#include <cstdlib>
 #include <functional>
+#include <vector>
 
 namespace lex {
 
@@ -49,6 +51,30 @@ class Uscita {
 public:
     virtual ~Uscita() = default;
     [[noreturn]] virtual void terminaSubito(int codice) = 0;
+};
+
+// The end on the spot, after what must still happen outside the rules: the records' writes in
+// progress finished, the data folder released. Each step runs once, in the order given; an end
+// asked for during a step (a failure) goes straight to the end.
+class UscitaOrdinata : public Uscita {
+public:
+    explicit UscitaOrdinata(Uscita& fine) : fine_(fine) {}
+    void primaDi(std::function<void()> passo) { passi_.push_back(std::move(passo)); }
+    [[noreturn]] void terminaSubito(int codice) override
+    {
+        if (!uscendo_) {
+            uscendo_ = true;
+            for (const auto& passo : passi_)
+                passo();
+        }
+        fine_.terminaSubito(codice);
+        std::abort(); // not reached: terminaSubito does not return
+    }
+
+private:
+    Uscita& fine_;
+    std::vector<std::function<void()>> passi_;
+    bool uscendo_ = false;
 };
 
 // What a window adds around its inner area (title bar, borders, menu bar), in twips.

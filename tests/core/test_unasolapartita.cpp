@@ -21,9 +21,9 @@ struct AltraCopia {
     QProcess p;
     QByteArray esito;
 
-    explicit AltraCopia(const QString& cartella)
+    explicit AltraCopia(const QString& cartella, const char* modo = "--tieni-cartella")
     {
-        p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--tieni-cartella"), cartella});
+        p.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(modo), cartella});
         if (p.waitForStarted(30000))
             while (!p.canReadLine() && p.waitForReadyRead(30000)) {
             }
@@ -84,6 +84,18 @@ TEST(UnaSolaPartita, UnaCopiaUccisaNonTieneLaCartella)
     uccisa.p.waitForFinished(30000);
     EXPECT_TRUE(QFile::exists(cartella.filePath(QString::fromLatin1(kFileBlocco)))) << "killed, it could not clean up";
     EXPECT_EQ(UnaSolaPartita(cartella.path()).prendi(), UnaSolaPartita::Esito::Presa);
+}
+
+// The quit ends the process on the spot, where no destructor runs: the folder is given back
+// all the same, so a shared folder is not left locked for the other computers.
+TEST(UnaSolaPartita, LUscitaSulPostoRilasciaLaCartella)
+{
+    QTemporaryDir cartella;
+    AltraCopia uscita(cartella.path(), "--esci-subito");
+    ASSERT_EQ(uscita.esito, "presa");
+    uscita.chiudi();
+    EXPECT_EQ(uscita.p.exitStatus(), QProcess::NormalExit);
+    EXPECT_FALSE(QFile::exists(cartella.filePath(QString::fromLatin1(kFileBlocco))));
 }
 
 // A copy on another computer sharing the folder can not be checked for life: the message names

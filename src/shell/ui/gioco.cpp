@@ -39,6 +39,11 @@ Gioco::Gioco(QStringList cartelleAudio)
       lexorio_(porte_, audio_.canali()),
       vista_(lexorio_)
 {
+    // The quit ends the process on the spot: a game's record being written is finished first.
+    uscita_.primaDi([this] {
+        scrittore_.attendi();
+        scrittoreProgressi_.attendi();
+    });
     ripasso_.carica();
     progressi_.carica();
     lexorio_.osserva(&osservatori_);

@@ -44,6 +44,8 @@ public:
     Lexorio& regole() { return lexorio_; }
     AudioDifferito& audio() { return audio_; }
     LexorioView& vista() { return vista_; }
+    // A step before the process ends on the spot (quit or failure), after the records' writes.
+    void primaDiUscire(std::function<void()> passo) { uscita_.primaDi(std::move(passo)); }
 
 private:
     AudioDifferito audio_;
@@ -51,7 +53,8 @@ private:
     CasualeQt casuale_;
     MessaggiBoxQt box_;
     EventiQt eventi_;
-    UscitaQt uscita_;
+    UscitaQt uscitaQt_;
+    UscitaOrdinata uscita_{uscitaQt_};
     MisureQt misure_;
     FileSistemaDisco file_;
     FinestreQt finestre_;
