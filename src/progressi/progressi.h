@@ -67,6 +67,7 @@ public:
                        const QString& frequenza) override;
     void rispostaGiudicata(int giocatore, const QString& scelta, bool esatta) override;
     void partitaFinita() override;
+    void programmaFinito() override { chiudiInCorso(); }
     QString mancataRegistrazione() override;
 
     // With the option on, the due and then the unknown words of this character; else nothing.

@@ -97,6 +97,7 @@ public:
                        const QString& frequenza) override;
     void rispostaGiudicata(int giocatore, const QString& scelta, bool esatta) override;
     void partitaFinita() override;
+    void programmaFinito() override { chiudiInCorso(); }
     QString mancataRegistrazione() override;
 
 private:

@@ -55,8 +55,11 @@ void Lexorio::esci()
 {
     if (messaggio(QStringLiteral("Confermi l'uscita dal programma?"), QStringLiteral("Fine lavoro"), Icona::Domanda,
                   Pulsanti::OkAnnulla)
-        == Risposta::Ok)
+        == Risposta::Ok) {
+        if (osservatore_)
+            osservatore_->programmaFinito();
         porte_.uscita.terminaSubito(0);
+    }
 }
 
 Risposta Lexorio::messaggio(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti)
@@ -88,6 +91,8 @@ void Lexorio::menuTesto()
 
 void Lexorio::chiusura()
 {
+    if (osservatore_)
+        osservatore_->programmaFinito();
     sonoro_.chiudi();
 }
 

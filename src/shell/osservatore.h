@@ -22,6 +22,9 @@ public:
     virtual void rispostaGiudicata(int giocatore, const QString& scelta, bool esatta) = 0;
     // The game reached its end (the balloons).
     virtual void partitaFinita() = 0;
+    // The program ends (the window closed, the quit confirmed): a game left unfinished counts as
+    // far as it went, as it does when the next game begins.
+    virtual void programmaFinito() {}
     // Asked once when the restart prompt appears: why a game's record could not be written
     // since last asked (the system's reason), or nothing.
     virtual QString mancataRegistrazione() { return {}; }
@@ -51,6 +54,11 @@ public:
     {
         for (auto* o : tutti_)
             o->partitaFinita();
+    }
+    void programmaFinito() override
+    {
+        for (auto* o : tutti_)
+            o->programmaFinito();
     }
     QString mancataRegistrazione() override
     {

@@ -236,6 +236,21 @@ TEST_F(InPartita, UnaPartitaLasciataAMetaContaFinDoveArrivata)
     scelte = {lascia};
     lx->clickParola();
     EXPECT_EQ(b.file.scritti.size(), 1);
+
+    // Closing the window, or quitting, in the middle of a game records it as far as it went
+    // (the game started by the first click is still open).
+    sbagliata(13);
+    lx->chiusura();
+    EXPECT_EQ(b.file.scritti.size(), 2);
+    EXPECT_EQ(ripasso.dati().ultima.size(), 1);
+    lx->clickParola();
+    sbagliata(13);
+    sbagliata(13);
+    b.box.risposte = {Risposta::Ok};
+    EXPECT_THROW(lx->menuEsci(), ProcessoTerminato);
+    EXPECT_EQ(b.file.scritti.size(), 3);
+    ASSERT_EQ(ripasso.dati().ultima.size(), 1);
+    EXPECT_TRUE(parole(ripasso.dati().ultima)[0].endsWith(":2")); // this game's word, missed twice
 }
 
 // A game whose record could not be written is said once, in the instruction line under the
