@@ -1,4 +1,6 @@
 // Lexorio: wires the real ports, the channels, the rules and the main window, then runs.
+#include "dati/cartelladati.h"
+#include "dati/disco/scritturaatomica.h"
 #include "dati/ui/filesistemaqt.h"
 #include "dati/unasolapartita.h"
 #include "shell/ui/gioco.h"
@@ -44,6 +46,8 @@ int main(int argc, char** argv)
         if (!unaSola.prendiOAvvisa(box))
             return 1;
     }
+    // Saves killed in the middle (the machine down) left their new file beside the old one.
+    lex::togliAvanzi(QDir::currentPath(), lex::scrittoDalGioco);
     caratteri.attendi();
     lex::ui::Gioco gioco;
     gioco.primaDiUscire([&unaSola] { unaSola.rilascia(); });

@@ -28,6 +28,14 @@ QStringList fileSpediti()
             QStringLiteral("Wrong.wav"),    QStringLiteral("Vittoria.wav"), QStringLiteral("musica.mid")};
 }
 
+bool scrittoDalGioco(const QString& nome)
+{
+    static const QRegularExpression copia(QStringLiteral("^vocpers(-[0-9]+)?\\.bak$"));
+    return fileSpediti().contains(nome) || copia.match(nome).hasMatch() || nome == QLatin1String("lexorio.ini") ||
+           nome == QLatin1String("ripasso.txt") || nome == QLatin1String("progressi.txt") ||
+           nome == QLatin1String(kRegistroOriginali);
+}
+
 QString cartellaDatiUtente(const QString& xdgDataHome, const QString& home)
 {
     // A relative XDG_DATA_HOME is invalid and must be ignored, as the base-directory rules say.

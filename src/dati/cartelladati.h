@@ -15,6 +15,10 @@ namespace lex {
 // The files copied into the data directory, in the order they are copied.
 QStringList fileSpediti();
 
+// Whether the game writes a file of this name in its folder: the settings, the records, the
+// personal list and its backups, the shipped copies and their record.
+bool scrittoDalGioco(const QString& nome);
+
 // Beside them: the SHA-256 of every file as it was put there (the format of sha256sum), so a
 // later start knows which copies are still untouched.
 inline constexpr const char* kRegistroOriginali = ".originali.sha256";

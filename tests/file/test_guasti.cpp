@@ -3,6 +3,7 @@
 // writer of the game leaves every file it had before byte for byte, leaves nothing beside them,
 // and the player is told why in Italian; a killed save leaves the old file or the new one,
 // never a mixture and never an empty file.
+#include "dati/cartelladati.h"
 #include "dati/disco/scritturaatomica.h"
 #include "file/guasti.h"
 
@@ -178,14 +179,34 @@ TEST(Guasti, UccisoMentreSalva)
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QByteArray letto = f.readAll();
         ASSERT_TRUE(letto == vecchio || letto == nuovo) << "round " << giro << ": " << letto.size() << " bytes";
-        // What a killed save leaves beside it is a hidden file of its own, never the game's.
-        const QStringList tutti = QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden);
-        for (const QString& nome : tutti)
-            if (nome != QLatin1String("ripasso.txt")) {
-                EXPECT_TRUE(nome.startsWith(".ripasso.txt.") && nome.endsWith(".tmp")) << qPrintable(nome);
-                ++aMeta;
-                QFile::remove(tmp.filePath(nome));
-            }
+        // What a killed save leaves beside it is a hidden file of its own, never the game's, and
+        // the next start removes it.
+        const int avanzi = togliAvanzi(tmp.path(), scrittoDalGioco);
+        EXPECT_LE(avanzi, 1);
+        aMeta += avanzi;
+        EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"ripasso.txt"});
     }
     std::printf("Killed in the middle of a save in %d rounds of 20.\n", aMeta);
+}
+
+// The next start removes what killed saves of the game's own files left, and nothing else: not
+// another program's leftovers, not a file that merely looks alike.
+TEST(Guasti, AvanziDelleScrittureUccise)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const QStringList tolti{".ripasso.txt.k3j9x.tmp", ".lexorio.ini.0.tmp", ".vocpers-3.bak.1z141z3.tmp",
+                            ".progressi.txt.abc.tmp", ".vocaboli.txt.q.tmp"};
+    const QStringList restano{"ripasso.txt", ".appunti.txt.k3j9x.tmp", ".ripasso.txt.tmp", ".ripasso.txt.K3J9X.tmp",
+                              ".ripasso.txt.k3j9x.tmp.bak", ".vocpers-x.bak.abc.tmp"};
+    for (const QString& nome : tolti + restano) {
+        QFile f(tmp.filePath(nome));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(togliAvanzi(tmp.path(), scrittoDalGioco), tolti.size());
+    QStringList attese = restano;
+    attese.sort();
+    QStringList dopo = QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden);
+    dopo.sort();
+    EXPECT_EQ(dopo, attese);
 }

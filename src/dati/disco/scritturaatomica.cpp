@@ -1,7 +1,9 @@
 #include "dati/disco/scritturaatomica.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <system_error>
@@ -105,6 +107,20 @@ QString scriviAtomicamente(const QString& percorso, QByteArrayView dati)
         ::close(dir);
     }
     return {};
+}
+
+int togliAvanzi(const QString& cartella, const std::function<bool(const QString&)>& nostro)
+{
+    // The name creaAccanto gives: a dot, the target, a base-36 number, ".tmp".
+    static const QRegularExpression avanzo(QStringLiteral("^\\.(.+)\\.[0-9a-z]{1,7}\\.tmp$"));
+    const QDir d(cartella);
+    int tolti = 0;
+    for (const QString& nome : d.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QRegularExpressionMatch m = avanzo.match(nome);
+        if (m.hasMatch() && nostro(m.captured(1)) && QFile::remove(d.filePath(nome)))
+            ++tolti;
+    }
+    return tolti;
 }
 
 } // namespace lex

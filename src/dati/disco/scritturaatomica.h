@@ -5,6 +5,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
+
 namespace lex {
 
 // Replaces the file at percorso with dati, all at once. The bytes go into a new file beside it
@@ -14,5 +16,10 @@ namespace lex {
 // stays byte for byte, the file beside it is removed, and the system's reason (strerror text)
 // comes back; an empty result means the new file is in place.
 QString scriviAtomicamente(const QString& percorso, QByteArrayView dati);
+
+// What saves killed in the middle (the process killed, the machine down) left beside their
+// targets: ".ripasso.txt.k3j9x.tmp". Removes those whose target name nostro accepts, and only
+// those; returns how many. Run while no write of those files can be under way.
+int togliAvanzi(const QString& cartella, const std::function<bool(const QString&)>& nostro);
 
 } // namespace lex
