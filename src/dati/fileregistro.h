@@ -27,6 +27,17 @@ public:
 
     // Reads the file; prendi parses it and says whether it took it.
     void carica(const std::function<bool(const QByteArray&)>& prendi);
+    // The same with a reader that gives the record, or nothing for a text it refuses.
+    template <typename Dati, typename Leggi>
+    void carica(Dati& dati, Leggi leggi)
+    {
+        carica([&](const QByteArray& testo) {
+            auto d = leggi(testo);
+            if (d)
+                dati = std::move(*d);
+            return d.has_value();
+        });
+    }
     // testo runs on the writing thread, so it must own what it reads.
     void scrivi(std::function<QByteArray()> testo);
     // The file set aside, a write that failed; empty when all is well.

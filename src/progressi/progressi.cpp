@@ -6,12 +6,7 @@ namespace lex {
 
 void Progressi::carica()
 {
-    file_.carica([this](const QByteArray& testo) {
-        auto d = leggiTestoProgressi(testo);
-        if (d)
-            dati_ = *d;
-        return d.has_value();
-    });
+    file_.carica(dati_, leggiTestoProgressi);
 }
 
 QStringList Progressi::avvisi() const

@@ -304,12 +304,7 @@ std::optional<DatiRipasso> leggiTestoRipasso(QByteArrayView testo)
 
 void Ripasso::carica()
 {
-    file_.carica([this](const QByteArray& testo) {
-        auto d = leggiTestoRipasso(testo);
-        if (d)
-            dati_ = *d;
-        return d.has_value();
-    });
+    file_.carica(dati_, leggiTestoRipasso);
 }
 
 QStringList Ripasso::avvisi() const

@@ -6,15 +6,6 @@
 
 namespace lex {
 
-namespace {
-
-std::size_t u(int i)
-{
-    return static_cast<std::size_t>(i);
-}
-
-} // namespace
-
 void Impostazioni::leggiimpostazioni()
 {
     const QString nome = QString::fromLatin1(kFileImpostazioni);
@@ -46,9 +37,9 @@ void Impostazioni::leggiimpostazioni()
     velox_Change(r.velocita);
     if (esito.quanteLetta)
         quanteVolute_ = r.quante;
-    for (int i = 1; i <= 4; ++i) {
-        m.Chclassi[u(i)].value = r.classi[u(i)] ? 1 : 0;
-        m.Chfreq[u(i)].value = r.frequenze[u(i)] ? 1 : 0;
+    for (std::size_t i = 1; i <= 4; ++i) {
+        m.Chclassi[i].value = r.classi[i] ? 1 : 0;
+        m.Chfreq[i].value = r.frequenze[i] ? 1 : 0;
     }
     // Players first, then the characters, so two players get their pair line.
     Giocatori_Click(r.giocatori);

@@ -144,28 +144,27 @@ QString Scrittori::salvaImpostazioni()
     return b.titolo + QStringLiteral(": ") + b.testo;
 }
 
+namespace {
+// One game of one word, missed once: the word, its translation, the wrong choice pressed.
+void unaPartita(OsservatorePartita& o, const char* parola, const char* traduzione = "nuovo",
+                const char* scelta = "vecchio")
+{
+    o.partitaIniziata(1, QStringLiteral("Cicero"), {});
+    o.parolaChiesta(QString::fromLatin1(parola), QString::fromLatin1(traduzione), QStringLiteral("2"), QStringLiteral("1"));
+    o.rispostaGiudicata(1, QString::fromLatin1(scelta), false);
+    o.partitaFinita();
+}
+} // namespace
+
 QString Scrittori::registraPartita()
 {
     ScrittoreInDisparte scrittore(disco); // its own thread, as in the game
     Ripasso ripasso(disco, scrittore);
     ripasso.carica();
-    ripasso.partitaIniziata(1, QStringLiteral("Cicero"), {});
-    ripasso.parolaChiesta(QStringLiteral("novum"), QStringLiteral("nuovo"), QStringLiteral("2"), QStringLiteral("1"));
-    ripasso.rispostaGiudicata(1, QStringLiteral("vecchio"), false);
-    ripasso.partitaFinita();
+    unaPartita(ripasso, "novum");
     scrittore.attendi();
     return ripasso.avvisi().join(QLatin1Char('\n'));
 }
-
-namespace {
-void unaPartita(OsservatorePartita& o, const char* parola)
-{
-    o.partitaIniziata(1, QStringLiteral("Cicero"), {});
-    o.parolaChiesta(QString::fromLatin1(parola), QStringLiteral("nuovo"), QStringLiteral("2"), QStringLiteral("1"));
-    o.rispostaGiudicata(1, QStringLiteral("vecchio"), false);
-    o.partitaFinita();
-}
-} // namespace
 
 QString Scrittori::registraProgressi()
 {
@@ -183,10 +182,7 @@ QString Scrittori::salvaElenco()
     FakeFileSistema memoria;
     ScrittoreInDisparte scrittore(memoria, ScrittoreInDisparte::Filo::Chiamante);
     Ripasso ripasso(memoria, scrittore);
-    ripasso.partitaIniziata(1, QStringLiteral("Cicero"), {});
-    ripasso.parolaChiesta(QStringLiteral("novum"), QStringLiteral("nuovo"), QStringLiteral("2"), QStringLiteral("1"));
-    ripasso.rispostaGiudicata(1, QStringLiteral("vecchio"), false);
-    ripasso.partitaFinita();
+    unaPartita(ripasso, "novum");
     FinestraRipasso finestra(ripasso, banco.box, disco); // every question answered OK
     const std::size_t prima = banco.box.mostrati.size();
     finestra.okay_Click(0);
@@ -219,10 +215,7 @@ void fileDiPrima()
     FakeFileSistema memoria;
     ScrittoreInDisparte scrittore(memoria, ScrittoreInDisparte::Filo::Chiamante);
     Ripasso ripasso(memoria, scrittore);
-    ripasso.partitaIniziata(1, QStringLiteral("Cicero"), {});
-    ripasso.parolaChiesta(QStringLiteral("vetus"), QStringLiteral("vecchio"), QStringLiteral("2"), QStringLiteral("1"));
-    ripasso.rispostaGiudicata(1, QStringLiteral("nuovo"), false);
-    ripasso.partitaFinita();
+    unaPartita(ripasso, "vetus", "vecchio", "nuovo");
     scrivi(QStringLiteral("ripasso.txt"), memoria.di(QStringLiteral("ripasso.txt")));
     FakeCalendario calendario;
     Progressi progressi(memoria, scrittore, calendario);
